@@ -1,0 +1,7 @@
+#include "editor/ColourDialog.h"
+
+#include "shell/frmTintwell.h"
+
+void ColourDialog::wire() {
+    // The temporary store, the colour dialog and the bold switch join here.
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+class frmTintwell;
+
+// The temporary store behind "#", the colour dialog and the bold switch of the samples.
+class ColourDialog {
+  public:
+    explicit ColourDialog(frmTintwell& form) : f(form) {}
+    void wire();
+
+  private:
+    [[maybe_unused]] frmTintwell& f;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "colour/modColors.h"
+
+#include <array>
+
+class frmTintwell;
+
+// The current colour and its refresh, with the two direct editors of the colour (the
+// channel sliders and the hex box) and the dark-light slider.
+class ColourEditor {
+  public:
+    explicit ColourEditor(frmTintwell& form) : f(form) {}
+    void wire();
+
+    // Makes `colour` current and brings every display into line with it.
+    void ShowColour(modColors::ColourValue colour);
+    // The current colour, as last given to ShowColour (a system colour stays one).
+    modColors::ColourValue currentColour() const;
+
+    void vsbColor_Change(int index);
+    void vsbColor_Scroll(int index, int position);
+    void txtHex_Change();
+    // Returns the key to pass on; 0 swallows it.
+    int txtHex_KeyPress(int keyAscii);
+    void vsbDL_Change();
+    void vsbDL_Scroll(int position);
+
+    std::array<modColors::Channel, 3> CurrentChannels{};
+    modColors::Channel LastDarkLight = 0;
+
+  private:
+    frmTintwell& f;
+
+    modColors::ColourValue sliderColour() const;
+    void showChannelNumber(int index, modColors::Channel value);
+    void showSwatch(int index, modColors::Channel value);
+};

@@ -1,0 +1,61 @@
+#include "notation/Notations.h"
+
+#include "notation/StandardColours.h"
+#include "platform/DesktopServices.h"
+#include "shell/Fonts.h"
+#include "shell/frmTintwell.h"
+
+#include <QLocale>
+
+void Notations::wire() {
+    QObject::connect(f.cboWhat, &QComboBox::currentIndexChanged, &f, [this] { cboWhat_Click(); });
+    QObject::connect(f.cmdSend, &QPushButton::clicked, &f, [this] { cmdSend_Click(); });
+}
+
+void Notations::ShowNotation() {
+    if (!f.flags.InStdSelect) {
+        f.standard.MatchColour(f.lblCMix->backColour());
+    }
+    const int red = f.vsbColor[0]->value();
+    const int green = f.vsbColor[1]->value();
+    const int blue = f.vsbColor[2]->value();
+    const QString hex = f.txtHex->text();
+    auto show = [this](double points, const QString& text) {
+        f.txtDec->setFont(uiFont(points));
+        f.txtDec->setText(text);
+    };
+    switch (f.cboWhat->currentIndex()) {
+    case Number:
+        show(10, QString::number(red + 256 * green + 65536 * blue));
+        break;
+    case Html:
+        show(10, QStringLiteral("#") + hex);
+        break;
+    case C:
+        show(10, QStringLiteral("0x00") + hex.right(2) + hex.mid(2, 2) + hex.left(2));
+        break;
+    case QBColor:
+        show(10, f.standard.QBColorText);
+        break;
+    case VB:
+        show(8, QStringLiteral("RGB(%1 ,%2 ,%3)")
+                    .arg(f.lblNColor[0]->text(), f.lblNColor[1]->text(), f.lblNColor[2]->text()));
+        break;
+    case Esc:
+        show(10, f.standard.EscText);
+        break;
+    case PovRay: {
+        // The user's own number settings decide the decimal separator.
+        const QLocale locale;
+        auto part = [&locale](int channel) { return locale.toString(channel / 255.0, 'f', 3); };
+        show(8, part(red) + QStringLiteral("  ") + part(green) + QStringLiteral("  ") + part(blue));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void Notations::cboWhat_Click() { ShowNotation(); }
+
+void Notations::cmdSend_Click() { f.desktop.putClipboardText(f.txtDec->text()); }

@@ -1,0 +1,139 @@
+#include "notation/StandardColours.h"
+
+#include "editor/ColourEditor.h"
+#include "notation/Notations.h"
+#include "palette/SafePalette.h"
+#include "platform/DesktopServices.h"
+#include "shell/frmTintwell.h"
+#include "shell/Twips.h"
+
+#include <array>
+
+using namespace modColors;
+
+namespace {
+struct StandardColour {
+    ColourValue value;
+    const char* name;
+    const char* escape;
+};
+
+constexpr std::array<StandardColour, 16> Table{{
+    {RGB(0, 0, 0), "black", "$e[30m"},
+    {RGB(0, 0, 128), "navy", "$e[34m"},
+    {RGB(0, 128, 0), "green", "$e[32m"},
+    {RGB(0, 128, 128), "teal", "$e[36m"},
+    {RGB(128, 0, 0), "maroon", "$e[31m"},
+    {RGB(128, 0, 128), "purple", "$e[35m"},
+    {RGB(128, 128, 0), "olive", "$e[33m"},
+    {RGB(192, 192, 192), "silver", "$e[37m"},
+    {RGB(128, 128, 128), "gray", "$e[30;1m"},
+    {RGB(0, 0, 255), "blue", "$e[34;1m"},
+    {RGB(0, 255, 0), "lime", "$e[32;1m"},
+    {RGB(0, 255, 255), "aqua", "$e[36;1m"},
+    {RGB(255, 0, 0), "red", "$e[31;1m"},
+    {RGB(255, 0, 255), "fuchsia", "$e[35;1m"},
+    {RGB(255, 255, 0), "yellow", "$e[33;1m"},
+    {RGB(255, 255, 255), "white", "$e[37;1m"},
+}};
+
+const QString NameSuffix = QStringLiteral(" в буфер");
+const QString NotAvailable = QStringLiteral("Not available");
+
+// Cell geometry in twips, as the window was designed; Qt keeps pixels.
+int twipsOf(int pixels) { return pixels * TwipsPerPixel; }
+} // namespace
+
+ColourValue StandardColours::QBColor(int index) { return Table.at(static_cast<std::size_t>(index)).value; }
+
+void StandardColours::wire() {
+    // Cells 1..15 do not exist yet; BuildCells wires each as it creates it.
+    QObject::connect(f.lblStandartColor[0], &FormLabel::clicked, &f, [this] { lblStandartColor_Click(0); });
+    QObject::connect(f.cmdColorName, &QPushButton::clicked, &f, [this] { cmdColorName_Click(); });
+}
+
+void StandardColours::FillTables() {
+    StdColourNames.clear();
+    StdEscapes.clear();
+    for (const StandardColour& c : Table) {
+        StdColourNames << QString::fromLatin1(c.name);
+        StdEscapes << QString::fromLatin1(c.escape);
+    }
+}
+
+void StandardColours::BuildCells() {
+    FormLabel* cell0 = f.lblStandartColor[0];
+    const int width = cell0->width();
+    const int height = cell0->height();
+    cell0->move(twipsToPixels(twipsOf(f.fraStCol->x()) + 30), cell0->y());
+    for (int i = 1; i < 16; ++i) {
+        auto* cell = new FormLabel(f.fraStCol);
+        cell->setObjectName(QStringLiteral("lblStandartColor(%1)").arg(i));
+        cell->setFont(cell0->font());
+        cell->setToolTip(cell0->toolTip());
+        cell->setAlignment(cell0->alignment());
+        cell->resize(width, height);
+        const FormLabel* previous = f.lblStandartColor[i - 1];
+        const int left = i == 8 ? cell0->x() : previous->x() + previous->width();
+        const int top = i < 8 ? cell0->y() : cell0->y() + cell0->height();
+        cell->move(left, top);
+        cell->setBackColour(Table[i].value);
+        cell->setForeColour(i < 10 ? RGB(255, 255, 255) : 0);
+        cell->setText(QString::number(i));
+        cell->show();
+        f.lblStandartColor[i] = cell;
+        QObject::connect(cell, &FormLabel::clicked, &f, [this, i] { lblStandartColor_Click(i); });
+    }
+    const FormLabel* cell7 = f.lblStandartColor[7];
+    const FormLabel* cell8 = f.lblStandartColor[8];
+    f.fraStCol->resize(cell7->x() + cell7->width() + twipsToPixels(30),
+                       cell8->y() + cell8->height() + twipsToPixels(30));
+    f.cmdColorName->move(f.fraStCol->x() + f.fraStCol->width() + twipsToPixels(100), f.cmdColorName->y());
+}
+
+void StandardColours::lblStandartColor_Click(int index) {
+    f.lblStandartColor[StdIndex]->setBorderStyle(0);
+    f.lblStandartColor[index]->setBorderStyle(1);
+    f.cmdColorName->setVisible(true);
+    f.cmdColorName->setText(StdColourNames.at(index) + NameSuffix);
+    StdIndex = static_cast<std::uint8_t>(index);
+    QBColorText = QStringLiteral("QBColor( %1 )").arg(index);
+    EscText = StdEscapes.at(index);
+    const int notation = f.cboWhat->currentIndex();
+    if (notation == Notations::QBColor) {
+        f.txtDec->setText(QBColorText);
+        f.cmdSend->setEnabled(true);
+    } else if (notation == Notations::Esc) {
+        f.txtDec->setText(EscText);
+        f.cmdSend->setEnabled(true);
+    }
+    f.palette.SwitchOffWithoutUndo();
+    f.flags.InStdSelect = true;
+    if (!f.flags.InShowColour) {
+        f.editor.ShowColour(QBColor(index));
+    }
+    f.flags.InStdSelect = false;
+}
+
+void StandardColours::MatchColour(ColourValue colour) {
+    for (int i = 0; i < 16; ++i) {
+        if (Table[i].value == colour) {
+            lblStandartColor_Click(i);
+            return;
+        }
+    }
+    f.lblStandartColor[StdIndex]->setBorderStyle(0);
+    f.cmdColorName->setVisible(false);
+    const int notation = f.cboWhat->currentIndex();
+    if (notation == Notations::QBColor) {
+        f.cmdSend->setEnabled(false);
+        QBColorText = NotAvailable;
+    } else if (notation == Notations::Esc) {
+        f.cmdSend->setEnabled(false);
+        EscText = NotAvailable;
+    } else {
+        f.cmdSend->setEnabled(true);
+    }
+}
+
+void StandardColours::cmdColorName_Click() { f.desktop.putClipboardText(StdColourNames.at(StdIndex)); }

@@ -1,0 +1,151 @@
+#include "platform/QtDesktopServices.h"
+
+#include "colour/ColourQt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPalette>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+// The classic display-element indices and the palette role nearest to each.
+QPalette::ColorRole roleFor(int index, QPalette::ColorGroup& group) {
+    group = QPalette::Active;
+    switch (index) {
+    case 0: // scroll bar
+        return QPalette::Button;
+    case 1: // desktop
+        return QPalette::Dark;
+    case 2:  // active caption
+    case 27: // active caption gradient
+        return QPalette::Highlight;
+    case 3:  // inactive caption
+    case 28: // inactive caption gradient
+        group = QPalette::Inactive;
+        return QPalette::Mid;
+    case 4: // menu
+        return QPalette::Window;
+    case 5: // window
+        return QPalette::Base;
+    case 6: // window frame
+        return QPalette::Shadow;
+    case 7: // menu text
+    case 8: // window text
+        return QPalette::WindowText;
+    case 9: // caption text
+        return QPalette::HighlightedText;
+    case 10: // active border
+    case 11: // inactive border
+        return QPalette::Button;
+    case 12: // application workspace
+        return QPalette::Mid;
+    case 13: // highlight
+        return QPalette::Highlight;
+    case 14: // highlighted text
+        return QPalette::HighlightedText;
+    case 15: // button face
+        return QPalette::Button;
+    case 16: // button shadow
+        return QPalette::Mid;
+    case 17: // grey text
+        group = QPalette::Disabled;
+        return QPalette::WindowText;
+    case 18: // button text
+        return QPalette::ButtonText;
+    case 19: // inactive caption text
+        group = QPalette::Inactive;
+        return QPalette::WindowText;
+    case 20: // button highlight
+        return QPalette::Light;
+    case 21: // 3-D dark shadow
+        return QPalette::Shadow;
+    case 22: // 3-D light
+        return QPalette::Midlight;
+    case 23: // tool tip text
+        return QPalette::ToolTipText;
+    case 24: // tool tip background
+        return QPalette::ToolTipBase;
+    case 26: // hot-tracked item
+        return QPalette::Link;
+    case 29: // menu highlight
+        return QPalette::Highlight;
+    case 30: // menu bar
+        return QPalette::Window;
+    default:
+        return QPalette::Window;
+    }
+}
+} // namespace
+
+void QtDesktopServices::putClipboardText(const QString& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(text);
+}
+
+std::int32_t QtDesktopServices::sysColor(int index) {
+    QPalette::ColorGroup group = QPalette::Active;
+    const QPalette::ColorRole role = roleFor(index, group);
+    return fromQColor(QApplication::palette().color(group, role));
+}
+
+bool QtDesktopServices::chooseColour(QWidget* owner, std::int32_t& colour, CustomColourTable& custom,
+                                     unsigned flags) {
+    for (int i = 0; i < 16; ++i) {
+        QColorDialog::setCustomColor(i, toQColor(custom[static_cast<std::size_t>(i)]));
+    }
+    QColorDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Color"));
+    dialog.setOption(QColorDialog::DontUseNativeDialog, true);
+    if (flags & CcRgbInit) {
+        dialog.setCurrentColor(toQColor(colour));
+    }
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < 16; ++i) {
+        custom[static_cast<std::size_t>(i)] = fromQColor(QColorDialog::customColor(i));
+    }
+    if (ok) {
+        colour = fromQColor(dialog.selectedColor());
+    }
+    return ok;
+}
+
+void QtDesktopServices::setWindowRegion(QWidget* window, const QRegion& region) {
+    window->setMask(region);
+    window->update();
+}
+
+void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
+    const bool shown = window->isVisible();
+    const QPoint place = window->pos();
+    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
+    // Changing the flags hides the window; bring it back where it was.
+    if (shown) {
+        window->move(place);
+        window->show();
+    }
+}
+
+void QtDesktopServices::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+
+int QtDesktopServices::messageBox(const QString& text, int style, const QString& title) {
+    if (style == StyleYesNoQuestion) {
+        const auto answer =
+            QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No);
+        return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    }
+    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    return AnswerOk;
+}
+
+QString QtDesktopServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    return ok ? text : QString();
+}

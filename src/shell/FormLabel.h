@@ -1,0 +1,56 @@
+#pragma once
+
+#include "colour/modColors.h"
+
+#include <QLabel>
+
+// A label that raises the classic label events and carries the state the program keeps
+// in labels: a border that doubles as an on/off switch, exact colour values (a system
+// colour stays one) and a tag text.
+//
+// Mouse buttons are reported as 1 left, 2 right, 4 middle; the shift state as a bit set of
+// 1 Shift, 2 Ctrl, 4 Alt. A double-click raises clicked, then doubleClicked.
+class FormLabel : public QLabel {
+    Q_OBJECT
+  public:
+    explicit FormLabel(QWidget* parent = nullptr);
+
+    // 1 = single-line border, 0 = none.
+    int borderStyle() const;
+    void setBorderStyle(int style);
+
+    modColors::ColourValue backColour() const { return back_; }
+    void setBackColour(modColors::ColourValue colour);
+    modColors::ColourValue foreColour() const { return fore_; }
+    void setForeColour(modColors::ColourValue colour);
+    // Transparent labels show their parent through; opaque ones fill with backColour.
+    void setTransparent(bool transparent);
+
+    QString tag() const { return tag_; }
+    void setTag(const QString& tag) { tag_ = tag; }
+
+    static int buttonCode(Qt::MouseButton button);
+    static int shiftCode(Qt::KeyboardModifiers modifiers);
+
+  signals:
+    void clicked();
+    void doubleClicked();
+    void mouseUp(int button, int shift);
+    void mouseMoved();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void applyColours();
+
+    modColors::ColourValue back_ = 0xFFFFFF;
+    modColors::ColourValue fore_ = 0;
+    bool transparent_ = false;
+    bool pressed_ = false;
+    bool afterDoubleClick_ = false;
+    QString tag_;
+};

@@ -1,0 +1,135 @@
+#include "shell/frmTintwell.h"
+
+#include "editor/ColourDialog.h"
+#include "editor/ColourEditor.h"
+#include "notation/Notations.h"
+#include "notation/StandardColours.h"
+#include "palette/SafePalette.h"
+#include "platform/DesktopServices.h"
+#include "platform/SettingsStore.h"
+#include "platform/StoredNumbers.h"
+#include "scheme/SchemeEditor.h"
+#include "scheme/StoredSchemes.h"
+#include "shell/ControlInventory.h"
+#include "shell/Fonts.h"
+#include "shell/FocusOrder.h"
+#include "shell/Twips.h"
+#include "shell/WindowExtras.h"
+#include "shell/WindowHole.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+
+struct frmTintwell::Rooms {
+    explicit Rooms(frmTintwell& f)
+        : editor(f), dialog(f), notations(f), standard(f), palette(f), scheme(f), schemes(f), hole(f), extras(f) {}
+    ColourEditor editor;
+    ColourDialog dialog;
+    Notations notations;
+    StandardColours standard;
+    SafePalette palette;
+    SchemeEditor scheme;
+    StoredSchemes schemes;
+    WindowHole hole;
+    WindowExtras extras;
+};
+
+frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServices, QWidget* parent)
+    : QWidget(parent), rooms_(std::make_unique<Rooms>(*this)), store(settings), desktop(desktopServices),
+      editor(rooms_->editor), dialog(rooms_->dialog), notations(rooms_->notations), standard(rooms_->standard),
+      palette(rooms_->palette), scheme(rooms_->scheme), schemes(rooms_->schemes), hole(rooms_->hole),
+      extras(rooms_->extras) {
+    modColors::UseDesktop(&desktop);
+    setObjectName(QStringLiteral("frmTintwell"));
+    setWindowTitle(Title);
+    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell.png")));
+    setFont(uiFont(8.25));
+    setMouseTracking(true);
+
+    inventory::build(this, *this);
+    txtDec->setFocusPolicy(Qt::NoFocus);
+    setFocusOrder(*this);
+
+    editor.wire();
+    dialog.wire();
+    notations.wire();
+    standard.wire();
+    palette.wire();
+    scheme.wire();
+    schemes.wire();
+    hole.wire();
+    extras.wire();
+
+    Form_Load();
+}
+
+frmTintwell::~frmTintwell() {
+    if (modColors::Desktop() == &desktop) {
+        modColors::UseDesktop(nullptr);
+    }
+}
+
+void frmTintwell::setOuterWidthTwips(int twips) {
+    outerWidth_ = twips;
+    applyOuterSize();
+}
+
+void frmTintwell::setOuterHeightTwips(int twips) {
+    outerHeight_ = twips;
+    applyOuterSize();
+}
+
+void frmTintwell::applyOuterSize() {
+    if (outerWidth_ <= 0 || outerHeight_ <= 0) {
+        return;
+    }
+    // A fixed size: the user cannot uncover a panel by resizing.
+    setFixedSize(twipsToPixels(outerWidth_ - FrameWidthTwips), twipsToPixels(outerHeight_ - FrameHeightTwips));
+}
+
+QString frmTintwell::getSetting(const QString& section, const QString& key, const QString& defaultValue) const {
+    return store.GetSetting(Title, section, key, defaultValue);
+}
+
+void frmTintwell::saveSetting(const QString& section, const QString& key, const QString& value) {
+    store.SaveSetting(Title, section, key, value);
+}
+
+void frmTintwell::Form_Load() {
+    setOuterHeightTwips(4370);
+    setOuterWidthTwips(5100);
+    standard.FillTables();
+    editor.LastDarkLight = 128;
+    standard.BuildCells();
+
+    const QString notation = getSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), QStringLiteral("0"));
+    // A stored value that is not a whole number in its control's range means the default.
+    const int onTop = storedNumbers::toInt16InRange(
+        getSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), QStringLiteral("0")), 0, 1, 0);
+    chkOnTop->setChecked(onTop == 1); // a change raises chkOnTop_Click
+    cboWhat->setCurrentIndex(storedNumbers::toInt16InRange(notation, 0, cboWhat->count() - 1, 0));
+
+    editor.ShowColour(StandardColours::QBColor(8));
+
+    hole.StartUp();
+}
+
+void frmTintwell::Form_Unload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    saveSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), storedNumbers::signedText(cboWhat->currentIndex()));
+    saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
+    hole.ShutDown();
+}
+
+void frmTintwell::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmTintwell::mouseMoveEvent(QMouseEvent* event) {
+    extras.Form_MouseMove();
+    QWidget::mouseMoveEvent(event);
+}
