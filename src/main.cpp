@@ -32,8 +32,9 @@ bool displayReachable() {
 
 int main(int argc, char** argv) {
     if (!displayReachable()) {
-        std::fprintf(stderr, "tintwell: no display found (DISPLAY is not set or its X server is not running); "
-                             "to run without a screen, start it as: xvfb-run -a tintwell\n");
+        std::fprintf(stderr,
+                     "tintwell: no display found (DISPLAY is not set or its X server is not running); "
+                     "to run without a screen, start it as: xvfb-run -a tintwell\n");
         return 2;
     }
     QApplication app(argc, argv);

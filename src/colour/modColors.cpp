@@ -44,8 +44,12 @@ int hexPair(QChar high, QChar low) {
 }
 } // namespace
 
-void UseDesktop(DesktopServices* desktop) { g_desktop = desktop; }
-DesktopServices* Desktop() { return g_desktop; }
+void UseDesktop(DesktopServices* desktop) {
+    g_desktop = desktop;
+}
+DesktopServices* Desktop() {
+    return g_desktop;
+}
 
 void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue) {
     if (colour == NoColour) {
@@ -107,7 +111,9 @@ ColourValue HtmlToColour(const QString& code) {
     return RGB(red, green, blue);
 }
 
-ColourValue ResolveColour(ColourValue colour) { return colour >= 0 ? colour : systemColour(colour); }
+ColourValue ResolveColour(ColourValue colour) {
+    return colour >= 0 ? colour : systemColour(colour);
+}
 
 Channel ChannelMean(Channel a, Channel b, Channel c) {
     return static_cast<Channel>(static_cast<Channel>(a + b + c) / 3);

@@ -23,7 +23,9 @@ constexpr ColourValue NoColour = -1;
 void UseDesktop(DesktopServices* desktop);
 DesktopServices* Desktop();
 
-constexpr ColourValue RGB(int red, int green, int blue) { return red + 256 * green + 65536 * blue; }
+constexpr ColourValue RGB(int red, int green, int blue) {
+    return red + 256 * green + 65536 * blue;
+}
 
 // Splits a colour into channels; a system colour is resolved first. NoColour writes nothing.
 void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue);

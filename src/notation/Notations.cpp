@@ -56,6 +56,10 @@ void Notations::ShowNotation() {
     }
 }
 
-void Notations::cboWhat_Click() { ShowNotation(); }
+void Notations::cboWhat_Click() {
+    ShowNotation();
+}
 
-void Notations::cmdSend_Click() { f.desktop.putClipboardText(f.txtDec->text()); }
+void Notations::cmdSend_Click() {
+    f.desktop.putClipboardText(f.txtDec->text());
+}

@@ -6,7 +6,9 @@ void SafePalette::wire() {
     QObject::connect(f.chkSF, &QCheckBox::toggled, &f, [this] { chkSF_Click(); });
 }
 
-bool SafePalette::isOpen() const { return f.cmdSafe->text() == OpenCaption; }
+bool SafePalette::isOpen() const {
+    return f.cmdSafe->text() == OpenCaption;
+}
 
 void SafePalette::chkSF_Click() {
     GuardFlags& g = f.flags;

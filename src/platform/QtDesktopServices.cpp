@@ -131,12 +131,14 @@ void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
     }
 }
 
-void QtDesktopServices::openAddress(const QString& address) { QDesktopServices::openUrl(QUrl(address)); }
+void QtDesktopServices::openAddress(const QString& address) {
+    QDesktopServices::openUrl(QUrl(address));
+}
 
 int QtDesktopServices::messageBox(const QString& text, int style, const QString& title) {
     if (style == StyleYesNoQuestion) {
-        const auto answer =
-            QMessageBox::question(QApplication::activeWindow(), title, text, QMessageBox::Yes | QMessageBox::No);
+        const auto answer = QMessageBox::question(QApplication::activeWindow(), title, text,
+                                                  QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
     }
     QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
@@ -145,7 +147,7 @@ int QtDesktopServices::messageBox(const QString& text, int style, const QString&
 
 QString QtDesktopServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
+                                               defaultText, &ok);
     return ok ? text : QString();
 }

@@ -9,7 +9,8 @@ class QtDesktopServices : public DesktopServices {
   public:
     void putClipboardText(const QString& text) override;
     std::int32_t sysColor(int index) override;
-    bool chooseColour(QWidget* owner, std::int32_t& colour, CustomColourTable& custom, unsigned flags) override;
+    bool chooseColour(QWidget* owner, std::int32_t& colour, CustomColourTable& custom,
+                      unsigned flags) override;
     void setWindowRegion(QWidget* window, const QRegion& region) override;
     void setTopmost(QWidget* window, bool topmost) override;
     void openAddress(const QString& address) override;

@@ -25,19 +25,21 @@ using Document = QList<Section>;
 // A crashed holder is noticed at once by its dead pid; the age limit only covers a hung one.
 constexpr int StaleLockMs = 10000;
 
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
-
+// Only blanks and tabs: other spaces are written unescaped and must survive a read.
 QStringView trimmed(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
-    while (begin < end && isBlank(s[begin]))
+    while (begin < end && (s[begin] == u' ' || s[begin] == u'\t'))
         ++begin;
-    while (end > begin && isBlank(s[end - 1]))
+    while (end > begin && (s[end - 1] == u' ' || s[end - 1] == u'\t'))
         --end;
     return s.sliced(begin, end - begin);
 }
+
+// Characters written as a backslash and themselves, and those written as a backslash and a letter.
+constexpr QStringView SelfEscaped = u"\\=[];#%";
+constexpr QStringView Named = u"\n\r\t ";
+constexpr QStringView NamedLetters = u"nrts";
 
 QString escapeText(const QString& text) {
     qsizetype lead = 0;
@@ -50,41 +52,32 @@ QString escapeText(const QString& text) {
     QString out;
     out.reserve(text.size() + 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u' ') {
-            out += (i < lead || i >= trail) ? QStringLiteral("\\s") : QStringLiteral(" ");
-        } else if (c == u'\\' || c == u'=' || c == u'[' || c == u']' || c == u';' || c == u'#' || c == u'%') {
+        const QChar c = text[i];
+        const char16_t u = c.unicode();
+        const qsizetype named = (u == u' ' && i >= lead && i < trail) ? -1 : Named.indexOf(c);
+        if (SelfEscaped.contains(c)) {
             out += u'\\';
-            out += QChar(c);
-        } else if (c == u'\n') {
-            out += QStringLiteral("\\n");
-        } else if (c == u'\r') {
-            out += QStringLiteral("\\r");
-        } else if (c == u'\t') {
-            out += QStringLiteral("\\t");
-        } else if (c < 0x20 || (c >= 0x7f && c <= 0x9f)) {
-            out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += text[i];
+            out += c;
+        } else if (named >= 0) {
+            out += u'\\';
+            out += NamedLetters[named];
+        } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
+            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += c;
             out += text[++i];
-        } else if (QChar::isSurrogate(c)) {
-            out += QStringLiteral("\\u{%1}").arg(uint(c), 0, 16);
+        } else if (c.isSurrogate()) {
+            out += QStringLiteral("\\u{%1}").arg(uint(u), 0, 16);
         } else {
-            out += QChar(c);
+            out += c;
         }
     }
     return out;
 }
 
+// -1 for a character that is not a hex digit.
 int hexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return u - u'a' + 10;
-    if (u >= u'A' && u <= u'F')
-        return u - u'A' + 10;
-    return -1;
+    return int(QStringView(u"0123456789abcdef").indexOf(c.toLower()));
 }
 
 // False on an unknown or cut-off escape.
@@ -99,56 +92,36 @@ bool unescapeText(QStringView raw, QString& out) {
         }
         if (++i == n)
             return false;
-        switch (raw[i].unicode()) {
-        case u'\\':
-        case u'=':
-        case u'[':
-        case u']':
-        case u';':
-        case u'#':
-        case u'%':
+        if (SelfEscaped.contains(raw[i])) {
             out += raw[i];
-            break;
-        case u'n':
-            out += u'\n';
-            break;
-        case u'r':
-            out += u'\r';
-            break;
-        case u't':
-            out += u'\t';
-            break;
-        case u's':
-            out += u' ';
-            break;
-        case u'x': {
+            continue;
+        }
+        if (const qsizetype named = NamedLetters.indexOf(raw[i]); named >= 0) {
+            out += Named[named];
+            continue;
+        }
+        if (raw[i] == u'x') {
             if (i + 2 >= n || hexDigit(raw[i + 1]) < 0 || hexDigit(raw[i + 2]) < 0)
                 return false;
             out += QChar(char16_t(hexDigit(raw[i + 1]) * 16 + hexDigit(raw[i + 2])));
             i += 2;
-            break;
+            continue;
         }
-        case u'u': {
-            if (i + 1 >= n || raw[i + 1] != u'{')
-                return false;
-            char32_t code = 0;
-            qsizetype j = i + 2;
-            for (; j < n && j - (i + 2) < 6 && hexDigit(raw[j]) >= 0; ++j)
-                code = code * 16 + char32_t(hexDigit(raw[j]));
-            if (j == i + 2 || j >= n || raw[j] != u'}' || code > 0x10FFFF)
-                return false;
-            if (code > 0xFFFF) {
-                out += QChar(QChar::highSurrogate(code));
-                out += QChar(QChar::lowSurrogate(code));
-            } else {
-                out += QChar(char16_t(code));
-            }
-            i = j;
-            break;
-        }
-        default:
+        if (raw[i] != u'u' || i + 1 >= n || raw[i + 1] != u'{')
             return false;
+        char32_t code = 0;
+        qsizetype j = i + 2;
+        for (; j < n && j - (i + 2) < 6 && hexDigit(raw[j]) >= 0; ++j)
+            code = code * 16 + char32_t(hexDigit(raw[j]));
+        if (j == i + 2 || j >= n || raw[j] != u'}' || code > 0x10FFFF)
+            return false;
+        if (code > 0xFFFF) {
+            out += QChar(QChar::highSurrogate(code));
+            out += QChar(QChar::lowSurrogate(code));
+        } else {
+            out += QChar(char16_t(code));
         }
+        i = j;
     }
     return true;
 }
@@ -169,6 +142,14 @@ qsizetype findSection(const Document& doc, const QString& name) {
         if (doc[i].name == name)
             return i;
     return -1;
+}
+
+qsizetype ensureSection(Document& doc, const QString& name) {
+    const qsizetype at = findSection(doc, name);
+    if (at >= 0)
+        return at;
+    doc.append({name, {}});
+    return doc.size() - 1;
 }
 
 qsizetype findKey(const Rows& rows, const QString& key) {
@@ -218,11 +199,7 @@ QString parse(QStringView text, Document& doc) {
                 return where + QStringLiteral("is an unfinished [section] line");
             if (!unescapeText(trimmed(inner.chopped(1)), name))
                 return where + QStringLiteral("has a broken escape");
-            current = findSection(doc, name);
-            if (current < 0) {
-                doc.append({name, {}});
-                current = doc.size() - 1;
-            }
+            current = ensureSection(doc, name);
             continue;
         }
 
@@ -361,7 +338,8 @@ void modifyFile(const QString& app, const QString& path, int lockWaitMs,
     lock.setStaleLockTime(StaleLockMs);
     if (!lock.tryLock(lockWaitMs)) {
         if (lock.error() != QLockFile::LockFailedError)
-            return notSaved(QStringLiteral("cannot create the lock file in %1").arg(folder));
+            return notSaved(
+                QStringLiteral("cannot create the lock file in %1").arg(QDir::toNativeSeparators(folder)));
         // Losing this change for sure is worse than the small chance of racing a stuck writer.
         reportOnce(path, Notice::Unlocked,
                    QStringLiteral("%1 is locked by another process (%2.lock); saving without the lock")
@@ -376,7 +354,8 @@ void modifyFile(const QString& app, const QString& path, int lockWaitMs,
     if (!loaded.problem.isEmpty()) {
         const QString kept = keptName(path);
         if (!QFile::rename(path, kept))
-            return notSaved(QStringLiteral("the unreadable file cannot be moved to %1").arg(kept));
+            return notSaved(QStringLiteral("the unreadable file cannot be moved to %1")
+                                .arg(QDir::toNativeSeparators(kept)));
         reportUnreadable(app, path, loaded, kept, true);
     }
 
@@ -413,17 +392,14 @@ QString SettingsStore::GetSetting(const QString& app, const QString& section, co
 
 void SettingsStore::SaveSetting(const QString& app, const QString& section, const QString& key,
                                 const QString& value) {
-    modifyFile(app, filePath(app), m_lockWaitMs, [&](Document& doc) {
-        qsizetype s = findSection(doc, section);
-        if (s < 0) {
-            doc.append({section, {}});
-            s = doc.size() - 1;
-        }
-        return setRow(doc[s].rows, key, value);
-    });
+    modifyFile(app, filePath(app), m_lockWaitMs,
+               [&](Document& doc) { return setRow(doc[ensureSection(doc, section)].rows, key, value); });
 }
 
 void SettingsStore::DeleteSetting(const QString& app, const QString& section, const QString& key) {
+    // Nothing to delete; don't create the folder just to find that out.
+    if (!QFileInfo::exists(filePath(app)))
+        return;
     modifyFile(app, filePath(app), m_lockWaitMs, [&](Document& doc) {
         const qsizetype s = findSection(doc, section);
         const qsizetype k = s < 0 ? -1 : findKey(doc[s].rows, key);

@@ -35,6 +35,8 @@ QString signedText(int value) {
     return value < 0 ? QString::number(value) : QStringLiteral(" ") + QString::number(value);
 }
 
-QString plainText(int value) { return QString::number(value); }
+QString plainText(int value) {
+    return QString::number(value);
+}
 
 } // namespace storedNumbers

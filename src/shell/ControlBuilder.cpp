@@ -2,6 +2,7 @@
 #include "shell/ControlInventory.h"
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
+#include "shell/FormScrollBar.h"
 #include "shell/Twips.h"
 
 #include <QHash>
@@ -15,7 +16,8 @@ QRect pixelRect(const ControlSpec& spec) {
                  twipsToPixels(spec.height));
 }
 
-void setColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole foreRole, QPalette::ColorRole backRole) {
+void setColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
     QPalette pal = w->palette();
     if (spec.fore != Unset) {
         pal.setColor(foreRole, toQColor(spec.fore));
@@ -46,13 +48,9 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& spec) {
 }
 
 QWidget* makeSlider(QWidget* parent, const ControlSpec& spec) {
-    auto* bar = new QScrollBar(spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
-    // Qt keeps the range ascending; a slider whose larger end is at the top is drawn and
-    // operated upside down instead.
+    auto* bar = new FormScrollBar(spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setRange(std::min(spec.topValue, spec.bottomValue), std::max(spec.topValue, spec.bottomValue));
-    const bool largerAtTop = spec.topValue > spec.bottomValue;
-    bar->setInvertedAppearance(largerAtTop);
-    bar->setInvertedControls(largerAtTop);
+    bar->setLargerAtStart(spec.topValue > spec.bottomValue);
     bar->setSingleStep(1);
     bar->setPageStep(spec.largeStep);
     bar->setValue(spec.value);

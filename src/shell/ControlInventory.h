@@ -14,7 +14,19 @@ struct Controls;
 // which is also the stacking order (later entries lie on top).
 namespace inventory {
 
-enum class Kind { Frame, Label, Button, CheckBox, Option, Combo, TextBox, MultiLineText, Line, VSlider, HSlider };
+enum class Kind {
+    Frame,
+    Label,
+    Button,
+    CheckBox,
+    Option,
+    Combo,
+    TextBox,
+    MultiLineText,
+    Line,
+    VSlider,
+    HSlider
+};
 
 enum Flag : unsigned {
     Border = 1u << 0,       // single-line border
@@ -39,9 +51,9 @@ constexpr modColors::ColourValue systemColour(int index) {
 }
 
 struct ControlSpec {
-    QString name;      // objectName; an array element is "name(index)"
+    QString name; // objectName; an array element is "name(index)"
     Kind kind = Kind::Label;
-    QString parent;    // frame name, or empty for the window
+    QString parent; // frame name, or empty for the window
     int left = 0, top = 0;
     int width = 0, height = 0; // 0 for a label fitted to its text
     const char* caption = "";

@@ -6,10 +6,10 @@
 #include <vector>
 
 void setFocusOrder(Controls& c) {
-    std::vector<QWidget*> order{c.cmdWinColor, c.vsbColor[0], c.vsbColor[1], c.vsbColor[2], c.vsbDL,
-                                c.txtHex,      c.cboWhat,     c.cmdSend,     c.cmdTagEditor, c.cmdColorName,
-                                c.chkOnTop,    c.cboStore,    c.txtTag,      c.cmdCopyTag,  c.cmdStoreTag,
-                                c.cmdDeleteTag};
+    std::vector<QWidget*> order{c.cmdWinColor,  c.vsbColor[0],  c.vsbColor[1], c.vsbColor[2],
+                                c.vsbDL,        c.txtHex,       c.cboWhat,     c.cmdSend,
+                                c.cmdTagEditor, c.cmdColorName, c.chkOnTop,    c.cboStore,
+                                c.txtTag,       c.cmdCopyTag,   c.cmdStoreTag, c.cmdDeleteTag};
     for (int i : {1, 2, 3, 4, 0}) {
         order.push_back(c.optTag[i]);
     }

@@ -9,8 +9,8 @@ QFont uiFont(double points, bool bold, bool underline, bool mono) {
                           QStringLiteral("Monospace")});
         font.setStyleHint(QFont::TypeWriter);
     } else {
-        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"),
-                          QStringLiteral("Sans Serif")});
+        font.setFamilies(
+            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
         font.setStyleHint(QFont::SansSerif);
     }
     font.setPointSizeF(points);

@@ -9,7 +9,9 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     applyColours();
 }
 
-int FormLabel::borderStyle() const { return frameShape() == QFrame::Box ? 1 : 0; }
+int FormLabel::borderStyle() const {
+    return frameShape() == QFrame::Box ? 1 : 0;
+}
 
 void FormLabel::setBorderStyle(int style) {
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);

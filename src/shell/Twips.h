@@ -6,7 +6,9 @@
 // per pixel at 96 dots per inch. This is the one place that converts.
 constexpr int TwipsPerPixel = 15;
 
-inline int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel)); }
+inline int twipsToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+}
 
 // The outer window less the client area: the frame and title bar the layout was designed for.
 constexpr int FrameWidthTwips = 90;

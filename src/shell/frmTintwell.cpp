@@ -11,8 +11,8 @@
 #include "scheme/SchemeEditor.h"
 #include "scheme/StoredSchemes.h"
 #include "shell/ControlInventory.h"
-#include "shell/Fonts.h"
 #include "shell/FocusOrder.h"
+#include "shell/Fonts.h"
 #include "shell/Twips.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
@@ -22,7 +22,8 @@
 
 struct frmTintwell::Rooms {
     explicit Rooms(frmTintwell& f)
-        : editor(f), dialog(f), notations(f), standard(f), palette(f), scheme(f), schemes(f), hole(f), extras(f) {}
+        : editor(f), dialog(f), notations(f), standard(f), palette(f), scheme(f), schemes(f), hole(f),
+          extras(f) {}
     ColourEditor editor;
     ColourDialog dialog;
     Notations notations;
@@ -36,9 +37,9 @@ struct frmTintwell::Rooms {
 
 frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServices, QWidget* parent)
     : QWidget(parent), rooms_(std::make_unique<Rooms>(*this)), store(settings), desktop(desktopServices),
-      editor(rooms_->editor), dialog(rooms_->dialog), notations(rooms_->notations), standard(rooms_->standard),
-      palette(rooms_->palette), scheme(rooms_->scheme), schemes(rooms_->schemes), hole(rooms_->hole),
-      extras(rooms_->extras) {
+      editor(rooms_->editor), dialog(rooms_->dialog), notations(rooms_->notations),
+      standard(rooms_->standard), palette(rooms_->palette), scheme(rooms_->scheme), schemes(rooms_->schemes),
+      hole(rooms_->hole), extras(rooms_->extras) {
     modColors::UseDesktop(&desktop);
     setObjectName(QStringLiteral("frmTintwell"));
     setWindowTitle(Title);
@@ -84,10 +85,12 @@ void frmTintwell::applyOuterSize() {
         return;
     }
     // A fixed size: the user cannot uncover a panel by resizing.
-    setFixedSize(twipsToPixels(outerWidth_ - FrameWidthTwips), twipsToPixels(outerHeight_ - FrameHeightTwips));
+    setFixedSize(twipsToPixels(outerWidth_ - FrameWidthTwips),
+                 twipsToPixels(outerHeight_ - FrameHeightTwips));
 }
 
-QString frmTintwell::getSetting(const QString& section, const QString& key, const QString& defaultValue) const {
+QString frmTintwell::getSetting(const QString& section, const QString& key,
+                                const QString& defaultValue) const {
     return store.GetSetting(Title, section, key, defaultValue);
 }
 
@@ -102,7 +105,8 @@ void frmTintwell::Form_Load() {
     editor.LastDarkLight = 128;
     standard.BuildCells();
 
-    const QString notation = getSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), QStringLiteral("0"));
+    const QString notation =
+        getSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), QStringLiteral("0"));
     // A stored value that is not a whole number in its control's range means the default.
     const int onTop = storedNumbers::toInt16InRange(
         getSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), QStringLiteral("0")), 0, 1, 0);
@@ -119,8 +123,10 @@ void frmTintwell::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    saveSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), storedNumbers::signedText(cboWhat->currentIndex()));
-    saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
+    saveSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"),
+                storedNumbers::signedText(cboWhat->currentIndex()));
+    saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"),
+                storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
     hole.ShutDown();
 }
 

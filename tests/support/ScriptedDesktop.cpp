@@ -16,16 +16,23 @@ std::int32_t ScriptedDesktop::sysColor(int index) {
     return index >= 0 && index < 31 ? systemColours[static_cast<std::size_t>(index)] : 0;
 }
 
-bool ScriptedDesktop::chooseColour(QWidget*, std::int32_t& colour, CustomColourTable& custom, unsigned flags) {
+bool ScriptedDesktop::chooseColour(QWidget*, std::int32_t& colour, CustomColourTable& custom,
+                                   unsigned flags) {
     dialogs.append({colour, flags, custom});
     return dialogAnswer ? dialogAnswer(colour, custom) : false;
 }
 
-void ScriptedDesktop::setWindowRegion(QWidget*, const QRegion& region) { regions.append(region); }
+void ScriptedDesktop::setWindowRegion(QWidget*, const QRegion& region) {
+    regions.append(region);
+}
 
-void ScriptedDesktop::setTopmost(QWidget*, bool topmost) { topmostCalls.append(topmost); }
+void ScriptedDesktop::setTopmost(QWidget*, bool topmost) {
+    topmostCalls.append(topmost);
+}
 
-void ScriptedDesktop::openAddress(const QString& address) { openedAddresses.append(address); }
+void ScriptedDesktop::openAddress(const QString& address) {
+    openedAddresses.append(address);
+}
 
 int ScriptedDesktop::messageBox(const QString& text, int style, const QString& title) {
     messages.append({text, style, title});

@@ -1,20 +1,18 @@
 #include "support/WindowFixture.h"
 
 QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "tintwell-tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
 void WindowTest::SetUp() {
-    testApplication();
+    ASSERT_NE(qApp, nullptr) << "tests run inside the QApplication of test_main.cpp";
     ASSERT_TRUE(dir.isValid());
     store = std::make_unique<SettingsStore>(dir.path());
 }
 
-void WindowTest::TearDown() { form.reset(); }
+void WindowTest::TearDown() {
+    form.reset();
+}
 
 frmTintwell& WindowTest::open() {
     form = std::make_unique<frmTintwell>(*store, desktop);

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Tintwell needs on Debian 12, and only what is
+# missing, so a second run costs a second. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    libgtest-dev libbenchmark-dev
+    fonts-liberation2 fonts-dejavu-core
+    xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+SUDO=()
+[ "$(id -u)" -eq 0 ] || SUDO=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${SUDO[@]}" apt-get update -qq
+"${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Writes PNGs of the window in each of its four views into the given folder (default
+# screenshots/): compact.png, safe-palette.png, scheme-editor.png, full.png.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=$(mkdir -p "${1:-$root/screenshots}" && cd "${1:-$root/screenshots}" && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" >/dev/null
+export TINTWELL=${TINTWELL_BUILD_DIR:-$root/build}/src/tintwell
+source "$root/tests/e2e/lib.sh"
+
+start_desktop
+xsetroot -solid '#3a6ea5' 2>/dev/null || true
+start_tintwell
+
+# Button centres in client pixels (twips / 15).
+safe_button=(308 19)       # cmdSafe at 4320,85 615x495
+editor_button=(288 250)    # cmdTagEditor at 3720,3600 1215x315
+
+shoot() {
+    sleep 0.4
+    import -window "$WID" -frame "$out/$1" 2>/dev/null || import -window root "$out/$1"
+    echo "wrote $out/$1"
+}
+
+shoot compact.png
+click_at "${safe_button[@]}"
+shoot safe-palette.png
+click_at "${safe_button[@]}"
+click_at "${editor_button[@]}"
+shoot scheme-editor.png
+click_at "${safe_button[@]}"
+shoot full.png
+close_tintwell
