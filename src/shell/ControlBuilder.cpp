@@ -69,8 +69,13 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
         return makeLabel(parent, spec);
     case Kind::Button:
         return new QPushButton(caption, parent);
-    case Kind::CheckBox:
-        return new QCheckBox(caption, parent);
+    case Kind::CheckBox: {
+        auto* box = new QCheckBox(caption, parent);
+        // The captions were laid out for a small box close to its text.
+        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; } "
+                                          "QCheckBox::indicator { width: 11px; height: 11px; }"));
+        return box;
+    }
     case Kind::Option: {
         auto* option = new QRadioButton(caption, parent);
         option->setChecked(spec.flags & Selected);
