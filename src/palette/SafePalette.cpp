@@ -127,6 +127,9 @@ void SafePalette::applyOrder(int order) {
 
 void SafePalette::lblSF_Click(std::int16_t index) {
     GuardFlags& g = f.flags;
+    if (SafeColours.isEmpty()) {
+        return; // cell 0 lies outside the window until the first opening
+    }
     // The marked cell is the current colour already. A cell that lost its mark still
     // answers a click, even when it was the last one marked.
     if (index == SafeIndex && f.lblSF[index]->borderStyle() == 1 && !g.InShowColour) {

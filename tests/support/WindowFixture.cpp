@@ -4,8 +4,10 @@ QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "tintwell-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit Qt's own statics (the input devices that test clicks create)
+    // may already be gone, and a static application would crash tearing them down.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 void WindowTest::SetUp() {
