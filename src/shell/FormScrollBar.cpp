@@ -10,8 +10,32 @@ void FormScrollBar::setLargerAtStart(bool largerAtStart) {
     setInvertedAppearance(largerAtStart);
 }
 
+template <class Handler> void FormScrollBar::asUser(Handler handler) {
+    const bool outer = userInput_;
+    userInput_ = true;
+    handler();
+    userInput_ = outer;
+}
+
+void FormScrollBar::mousePressEvent(QMouseEvent* event) {
+    asUser([&] { QScrollBar::mousePressEvent(event); });
+}
+
+void FormScrollBar::keyPressEvent(QKeyEvent* event) {
+    asUser([&] { QScrollBar::keyPressEvent(event); });
+}
+
+void FormScrollBar::wheelEvent(QWheelEvent* event) {
+    asUser([&] { QScrollBar::wheelEvent(event); });
+}
+
+// Holding an arrow or the track repeats the action from a timer.
+void FormScrollBar::timerEvent(QTimerEvent* event) {
+    asUser([&] { QScrollBar::timerEvent(event); });
+}
+
 void FormScrollBar::turnAction(int action) {
-    if (!largerAtStart_) {
+    if (!largerAtStart_ || !userInput_) {
         return;
     }
     const int v = value();
