@@ -9,6 +9,8 @@
 using namespace modColors;
 
 void SchemeEditor::wire() {
+    // The tag is one line: only the horizontal bar is of use in the low field.
+    f.txtTag->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < SlotCount; ++i) {
         QObject::connect(f.optTag[i], &QRadioButton::toggled, &f, [this, i](bool checked) {
             if (checked) {

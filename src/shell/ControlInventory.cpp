@@ -123,7 +123,7 @@ std::vector<ControlSpec> table(Controls& c) {
                  .fore = RGB(0, 0, 255), .bind = into(c.lblURL)});
 
     // Scheme-editor panel: the miniature page first, so its words lie on top of it.
-    t.push_back({.name = "lblTag(0)", .left = 60, .top = 3940, .width = 1725, .height = 1050,
+    t.push_back({.name = "lblTag(0)", .left = 60, .top = 3940, .width = 1620, .height = 1050,
                  .toolTip = "Dblclick to open Windows Color Dialog", .back = RGB(255, 255, 255),
                  .bind = into(c.lblTag[0])});
     const char* sample[5] = {"", "Text", "Link", "Visited link", "Active link"};
@@ -135,8 +135,9 @@ std::vector<ControlSpec> table(Controls& c) {
     const char* slot[5] = {"BGCOLOR", "TEXT", "LINK", "VLINK", "ALINK"};
     const int slotTop[5] = {4830, 3975, 4188, 4401, 4614};
     for (int i : {1, 2, 3, 4, 0}) {
-        t.push_back({.name = indexed("optTag", i), .kind = Kind::Option, .left = 1830, .top = slotTop[i], .width = 1000,
-                     .height = 210, .caption = slot[i], .bind = into(c.optTag[i])});
+        // BGCOLOR, alone on its line, gets the room its longer caption needs.
+        t.push_back({.name = indexed("optTag", i), .kind = Kind::Option, .left = 1710, .top = slotTop[i],
+                     .width = i == 0 ? 1215 : 1000, .height = 210, .caption = slot[i], .bind = into(c.optTag[i])});
     }
     t.push_back({.name = "lblBold", .left = 2880, .top = 3960, .caption = "Bold",
                  .toolTip = "Click to switch  the thickness", .points = 9.75, .flags = Border | Bold | Transparent,

@@ -22,6 +22,7 @@ TEST_F(SchemeTest, MiniaturePageHasItsBackdropSampleWordsAndSlotButtons) {
         EXPECT_EQ(option->text(), QString::fromLatin1(slotNames[i]));
         EXPECT_FALSE(option->isChecked());
         EXPECT_GT(option->x(), page->geometry().right()) << "option buttons stand right of the page";
+        EXPECT_GE(option->width(), option->sizeHint().width()) << "the caption is not clipped";
         if (i == 0) {
             continue;
         }
@@ -39,6 +40,20 @@ TEST_F(SchemeTest, MiniaturePageHasItsBackdropSampleWordsAndSlotButtons) {
     }
     EXPECT_GT(form->optTag[0]->y(), form->optTag[4]->y()) << "BGCOLOR stands below ALINK";
     EXPECT_TRUE(form->txtTag->isReadOnly());
+}
+
+TEST_F(SchemeTest, PanelButtonCaptionsFitTheirButtons) {
+    show();
+    const auto fits = [](QPushButton* button) {
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        return button->fontMetrics().horizontalAdvance(text) + 8 <= button->width();
+    };
+    for (QPushButton* button :
+         {form->cmdStoreTag, form->cmdCopyTag, form->cmdDeleteTag, form->cmdTagEditor}) {
+        EXPECT_TRUE(fits(button)) << button->objectName().toStdString();
+    }
+    toggleEditor();
+    EXPECT_TRUE(fits(form->cmdTagEditor)) << "open caption";
 }
 
 TEST_F(SchemeTest, ChosenTextSlotFollowsTheRedSlider) {
