@@ -8,6 +8,8 @@ class ColourDialog {
     explicit ColourDialog(frmTintwell& form) : f(form) {}
     void wire();
 
+    void lblCMix_DblClick();
+
   private:
     [[maybe_unused]] frmTintwell& f;
 };

@@ -5,10 +5,11 @@
 class frmTintwell;
 
 // The five colours of a BODY tag: choosing a slot, writing each colour change into it, and
-// the tag text built from the slots.
+// the tag text built from the slots. Slot k's code is the tag text of lblTag(k).
 class SchemeEditor {
   public:
     static constexpr int NoSlot = -1;
+    static constexpr int SlotCount = 5;
 
     explicit SchemeEditor(frmTintwell& form) : f(form) {}
     void wire();
@@ -18,8 +19,21 @@ class SchemeEditor {
     void SchemeStep(modColors::ColourValue colour);
     void BuildBodyTag();
 
+    void optTag_Click(int index);
+    void lblTag_Click(int index);
+    void lblTag_DblClick(int index);
+    void cmdCopyTag_Click();
+
+    // Gives slot k its code and shows the matching colour in its preview label.
+    void setSlot(int slot, const QString& code, modColors::ColourValue colour);
+    // Leaves no option button selected; the chosen slot stays as it is.
+    void clearOptionButtons();
+
+    // The slot that receives colour changes; it stays chosen for the rest of the run.
     int SelectedSlot = NoSlot;
 
   private:
     frmTintwell& f;
+
+    void chooseSlot(int index);
 };

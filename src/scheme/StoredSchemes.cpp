@@ -1,11 +1,165 @@
 #include "scheme/StoredSchemes.h"
 
+#include "platform/DesktopServices.h"
+#include "platform/SettingsStore.h"
+#include "platform/StoredNumbers.h"
+#include "scheme/SchemeEditor.h"
 #include "shell/frmTintwell.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+
+using namespace modColors;
+
+namespace {
+const QString StoreTitle = QStringLiteral("Store pallette");
+const QString CounterSection = QStringLiteral("Init");
+const QString CounterKey = QStringLiteral("PN");
+constexpr int CounterMax = std::numeric_limits<std::int16_t>::max();
+constexpr int NoCounter = -1;
+
+// Where each slot's code starts in a stored tag (0-based), seven characters each.
+constexpr std::array<int, SchemeEditor::SlotCount> CodeStart{14, 27, 40, 54, 68};
+constexpr int CodeLength = 7;
+} // namespace
+
 void StoredSchemes::wire() {
-    // Opening the panel, the list of stored schemes, storing and deleting join here.
+    QObject::connect(f.cmdTagEditor, &QPushButton::clicked, &f, [this] { cmdTagEditor_Click(); });
+    QObject::connect(f.cboStore, &QComboBox::currentIndexChanged, &f, [this] { cboStore_Click(); });
+    QObject::connect(f.cmdStoreTag, &QPushButton::clicked, &f, [this] { cmdStoreTag_Click(); });
+    QObject::connect(f.cmdDeleteTag, &QPushButton::clicked, &f, [this] { cmdDeleteTag_Click(); });
 }
 
 bool StoredSchemes::isOpen() const {
     return f.cmdTagEditor->text() != ClosedCaption;
+}
+
+void StoredSchemes::cmdTagEditor_Click() {
+    if (isOpen()) {
+        f.cmdTagEditor->setText(ClosedCaption);
+        f.setOuterHeightTwips(ClosedHeightTwips);
+        f.lblURL->show();
+        return;
+    }
+    f.cmdTagEditor->setText(OpenCaption);
+    f.setOuterHeightTwips(OpenHeightTwips);
+    f.lblURL->hide();
+    bool loaded = false;
+    if (f.cboStore->currentIndex() == -1) {
+        loaded = refill(DefaultName, DefaultTag);
+    }
+    // Until a slot has been chosen every opening starts from the first stored scheme.
+    if (f.scheme.SelectedSlot == SchemeEditor::NoSlot) {
+        selectEntry(0, loaded);
+    }
+}
+
+bool StoredSchemes::refill(const QString& defaultKey, const QString& defaultValue) {
+    modReadComboSettigs::FillComboFromSettings(f.cboStore, f.store, frmTintwell::Title, Section, Table,
+                                               defaultKey, defaultValue);
+    return f.cboStore->currentIndex() == 0;
+}
+
+void StoredSchemes::selectEntry(int index, bool alreadyLoaded) {
+    const int count = f.cboStore->count();
+    if (count == 0) {
+        return;
+    }
+    // The section may have shrunk behind the program's back.
+    index = std::clamp(index, 0, count - 1);
+    if (f.cboStore->currentIndex() != index) {
+        f.cboStore->setCurrentIndex(index); // raises cboStore_Click
+    } else if (!alreadyLoaded) {
+        cboStore_Click(); // Qt raises nothing for the entry that is already selected
+    }
+}
+
+void StoredSchemes::cboStore_Click() {
+    const int k = f.cboStore->currentIndex();
+    if (k < 0 || k >= Table.size()) {
+        return;
+    }
+    f.cmdDeleteTag->setEnabled(k != 0);
+    const QString text = Table[k].second;
+    f.txtTag->setPlainText(text);
+    // A text of another shape still loads piece by piece; a short piece is black and is
+    // reported once, not once per slot.
+    bool reportedShort = false;
+    for (int slot = 0; slot < SchemeEditor::SlotCount; ++slot) {
+        const QString code = text.mid(CodeStart[slot], CodeLength);
+        const bool isShort = code.size() < 6;
+        const ColourValue colour = isShort && reportedShort ? 0 : HtmlToColour(code);
+        reportedShort = reportedShort || isShort;
+        f.scheme.setSlot(slot, code, colour);
+    }
+    f.scheme.clearOptionButtons();
+}
+
+StoredSchemes::Proposal StoredSchemes::proposedName() const {
+    // Only counting up from 0 is ever written; anything else counts from 0.
+    const int n = storedNumbers::toInt16InRange(f.getSetting(CounterSection, CounterKey, QStringLiteral("0")),
+                                                0, CounterMax, 0);
+    const auto numbered = [](int k) { return QStringLiteral("Pallette %1").arg(k); };
+    if (n < CounterMax) {
+        return {numbered(n + 1), n + 1};
+    }
+    // The counter is full: propose the first numbered name not stored yet and leave it as it is.
+    int k = 1;
+    while (isStored(numbered(k))) {
+        ++k;
+    }
+    return {numbered(k), NoCounter};
+}
+
+bool StoredSchemes::isStored(const QString& name) const {
+    return std::any_of(Table.cbegin(), Table.cend(), [&name](const auto& row) { return row.first == name; });
+}
+
+void StoredSchemes::cmdStoreTag_Click() {
+    const Proposal proposal = proposedName();
+    QString name;
+    int remembered = -1;
+    for (;;) {
+        name = f.desktop.inputBox(QStringLiteral("Specify the name for the pallette"), StoreTitle,
+                                  proposal.name);
+        if (name.isEmpty()) {
+            return;
+        }
+        if (!isStored(name)) {
+            break;
+        }
+        const QString question =
+            name + QStringLiteral(" already exist") + QStringLiteral("Do You whant to rewrite it?");
+        if (f.desktop.messageBox(question, DesktopServices::StyleYesNoQuestion, StoreTitle) ==
+            DesktopServices::AnswerYes) {
+            remembered = f.cboStore->currentIndex();
+            break;
+        }
+    }
+    if (name == proposal.name && proposal.nextCounter != NoCounter) {
+        f.saveSetting(CounterSection, CounterKey, storedNumbers::plainText(proposal.nextCounter));
+    }
+    f.saveSetting(Section, name, f.txtTag->toPlainText());
+    const bool loaded = refill(QString(), QString());
+    // An overwrite keeps the entry that was selected, except the first; anything else shows
+    // the last entry, where a new name lands.
+    selectEntry(remembered > 0 ? remembered : f.cboStore->count() - 1, loaded);
+}
+
+void StoredSchemes::cmdDeleteTag_Click() {
+    const int k = f.cboStore->currentIndex();
+    if (k <= 0) {
+        return; // the first entry stays, so the section never runs empty
+    }
+    const QString name = f.cboStore->itemText(k);
+    const QString question = QStringLiteral("Are You shure  that You want to remove") + QLatin1Char('"') +
+                             name + QStringLiteral("\"?");
+    if (f.desktop.messageBox(question, DesktopServices::StyleYesNoQuestion, QStringLiteral(":((")) !=
+        DesktopServices::AnswerYes) {
+        return;
+    }
+    f.store.DeleteSetting(frmTintwell::Title, Section, name);
+    const bool loaded = refill(QString(), QString());
+    selectEntry(k - 1, loaded);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/modReadComboSettigs.h"
+
 #include <QString>
 
 class frmTintwell;
@@ -9,12 +11,39 @@ class StoredSchemes {
   public:
     static inline const QString ClosedCaption = QStringLiteral("Tag &Editor >>");
     static inline const QString OpenCaption = QStringLiteral("<< Clos&e");
+    static inline const QString Section = QStringLiteral("Pallettes");
+    static inline const QString DefaultName = QStringLiteral("Standart");
+    static inline const QString DefaultTag =
+        QStringLiteral("<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=#0000FF VLINK=#800080 ALINK=#FF0000>");
+    static constexpr int ClosedHeightTwips = 4370;
+    static constexpr int OpenHeightTwips = 6040;
 
     explicit StoredSchemes(frmTintwell& form) : f(form) {}
     void wire();
 
     bool isOpen() const;
 
+    void cmdTagEditor_Click();
+    void cboStore_Click();
+    void cmdStoreTag_Click();
+    void cmdDeleteTag_Click();
+
+    // The "Pallettes" section as last read: (name, tag text), row k is list entry k.
+    modReadComboSettigs::SettingsRows Table;
+
   private:
     frmTintwell& f;
+
+    // Re-reads the section into Table and the list; true when the fill has already selected
+    // and loaded entry 0.
+    bool refill(const QString& defaultKey, const QString& defaultValue);
+    void selectEntry(int index, bool alreadyLoaded);
+    // The name proposed for storing, and the counter value to save when it is taken (none
+    // when the counter cannot grow any further).
+    struct Proposal {
+        QString name;
+        int nextCounter;
+    };
+    Proposal proposedName() const;
+    bool isStored(const QString& name) const;
 };

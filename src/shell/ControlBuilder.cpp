@@ -78,6 +78,8 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
     }
     case Kind::Option: {
         auto* option = new QRadioButton(caption, parent);
+        option->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; } "
+                                             "QRadioButton::indicator { width: 11px; height: 11px; }"));
         option->setChecked(spec.flags & Selected);
         return option;
     }

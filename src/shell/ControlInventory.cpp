@@ -353,7 +353,7 @@ std::vector<ControlSpec> table(Controls& c) {
                      .kind = Kind::Option,
                      .left = 1830,
                      .top = slotTop[i],
-                     .width = 1000,
+                     .width = 1215,
                      .height = 210,
                      .caption = slot[i],
                      .bind = into(c.optTag[i])});
