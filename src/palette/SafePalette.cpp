@@ -4,9 +4,23 @@
 
 void SafePalette::wire() {
     QObject::connect(f.chkSF, &QCheckBox::toggled, &f, [this] { chkSF_Click(); });
+    QObject::connect(f.cmdSafe, &QPushButton::clicked, &f, [this] { cmdSafe_Click(); });
 }
 
-bool SafePalette::isOpen() const { return f.cmdSafe->text() == OpenCaption; }
+bool SafePalette::isOpen() const {
+    return f.cmdSafe->text() == OpenCaption;
+}
+
+void SafePalette::cmdSafe_Click() {
+    // The panel's cells join here; for now the button only uncovers or covers the panel.
+    if (isOpen()) {
+        f.cmdSafe->setText(ClosedCaption);
+        f.setOuterWidthTwips(5100);
+    } else {
+        f.cmdSafe->setText(OpenCaption);
+        f.setOuterWidthTwips(9300);
+    }
+}
 
 void SafePalette::chkSF_Click() {
     GuardFlags& g = f.flags;

@@ -20,6 +20,9 @@ class SafePalette {
 
     bool isOpen() const;
 
+    // Opens or closes the safe-palette panel.
+    void cmdSafe_Click();
+
     void chkSF_Click();
     // Run before a drag, a dark-light move or a standard colour changes the colour: ends
     // snapping without bringing back the channels it replaced.

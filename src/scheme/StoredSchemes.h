@@ -15,6 +15,9 @@ class StoredSchemes {
 
     bool isOpen() const;
 
+    // Opens or closes the scheme-editor panel.
+    void cmdTagEditor_Click();
+
   private:
     frmTintwell& f;
 };
