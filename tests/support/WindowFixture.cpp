@@ -4,8 +4,10 @@ QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "tintwell-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: Qt's input-device registry is a later static and is gone by the time a
+    // static application would be destroyed, which crashes at exit after simulated mouse events.
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 void WindowTest::SetUp() {
