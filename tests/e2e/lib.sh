@@ -48,10 +48,12 @@ start_tintwell() {
     TW_PID=$!
     PIDS+=($TW_PID)
     WID=""
+    # Qt also names its unmapped helper windows after the program: take the one on screen.
     for _ in $(seq 100); do
-        WID=$(xdotool search --name '^Tintwell$' 2>/dev/null | head -n 1 || true)
-        if [ -n "$WID" ] && xwininfo -id "$WID" 2>/dev/null | grep -q 'IsViewable'; then break; fi
-        WID=""
+        for w in $(xdotool search --name '^Tintwell$' 2>/dev/null || true); do
+            if xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable'; then WID=$w; break; fi
+        done
+        [ -n "$WID" ] && break
         sleep 0.1
     done
     [ -n "$WID" ] || fail "no window titled Tintwell appeared"
