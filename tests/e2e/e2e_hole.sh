@@ -13,6 +13,7 @@ xsetroot -solid "$GREEN" 2>/dev/null || display -window root "xc:$GREEN" >/dev/n
     fail "could not paint the root window green"
 
 start_tintwell
+echo "frame default (left, right, top, bottom): $(xprop -id "$WID" _NET_FRAME_EXTENTS | sed 's/.*= //')"
 
 # The standard hole spans 270..320 x 120..140 of the outer window: client 267..317 x 93..113.
 expect_pixel() {
@@ -30,6 +31,17 @@ expect_standard_hole() {
     expect_pixel 292 90 "$GREY" "$1: preview above the hole"
     expect_pixel 292 115 "$GREY" "$1: preview below the hole"
 }
+# Drags the Left slider's thumb (client 376..449 x 352..361, thumb near 402..429) 11 pixels
+# to the left, one pixel at a time as a hand would.
+drag_left_slider() {
+    local ox oy dx
+    read -r ox oy < <(window_origin)
+    xdotool mousemove $((ox + 415)) $((oy + 356)) mousedown 1
+    for dx in $(seq 11); do xdotool mousemove $((ox + 415 - dx)) $((oy + 356)); sleep 0.03; done
+    xdotool mouseup 1
+    sleep 0.4
+}
+
 expect_standard_hole "compact view"
 import -window root "$WORK/hole-compact.png"
 
@@ -40,12 +52,7 @@ sleep 0.5
 [ "$(window_size)" = "614x373" ] || fail "full view is $(window_size), expected 614x373"
 expect_standard_hole "full view"
 
-# Drag the Left slider's thumb (client 376..449 x 352..361, thumb near 402..429) to the left.
-read -r ox oy < <(window_origin)
-xdotool mousemove $((ox + 415)) $((oy + 356)) mousedown 1
-for dx in 1 2 3 4 5 6 7 8 9 10 11; do xdotool mousemove $((ox + 415 - dx)) $((oy + 356)); sleep 0.03; done
-xdotool mouseup 1
-sleep 0.4
+drag_left_slider
 import -window root "$WORK/hole-dragged.png"
 expect_pixel 230 103 "$GREEN" "after dragging Left"
 expect_pixel 316 103 "$GREEN" "after dragging Left, right edge kept"
@@ -89,11 +96,7 @@ expect_standard_hole "without a frame"
 import -window root "$WORK/hole-frameless.png"
 
 # Move the hole again and check the geometry is written at close.
-read -r ox oy < <(window_origin)
-xdotool mousemove $((ox + 415)) $((oy + 356)) mousedown 1
-for dx in 1 2 3 4 5 6 7 8 9 10 11; do xdotool mousemove $((ox + 415 - dx)) $((oy + 356)); sleep 0.03; done
-xdotool mouseup 1
-sleep 0.3
+drag_left_slider
 close_tintwell
 left=$(conf_value Hole left)
 [ -n "$left" ] && [ "$left" -lt 233 ] && [ "$left" -ge 150 ] || fail "Hole/left written as '$left'"

@@ -37,9 +37,9 @@ TEST_F(WindowExtrasTest, OnTopFollowsTheStoredValueAtStartUp) {
                           Case{" 1", true}, Case{"2", false}, Case{"yes", false}}) {
         close();
         desktop.topmostCalls.clear();
-        preset("Init", "OnTop", c.stored ? c.stored : "");
-        if (!c.stored) {
-            QFile::remove(dir.path() + "/Tintwell/Tintwell.conf");
+        QDir(dir.path()).removeRecursively();
+        if (c.stored) {
+            preset("Init", "OnTop", c.stored);
         }
         open();
         EXPECT_EQ(form->chkOnTop->isChecked(), c.checked) << (c.stored ? c.stored : "(absent)");
