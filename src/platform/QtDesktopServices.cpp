@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QUrl>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 // The classic display-element indices and the palette role nearest to each.
@@ -121,14 +122,18 @@ void QtDesktopServices::setWindowRegion(QWidget* window, const QRegion& region) 
 }
 
 void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
-    const bool shown = window->isVisible();
-    const QPoint place = window->pos();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    // Changing the flags hides the window; bring it back where it was.
-    if (shown) {
-        window->move(place);
-        window->show();
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, topmost);
+    QWindow* handle = window->windowHandle();
+    if (handle == nullptr) {
+        // Not created yet: the flag is applied when the window is first shown.
+        window->setWindowFlags(flags);
+        return;
     }
+    // QWidget::setWindowFlags would recreate the window, hiding and re-placing it; on a live
+    // window the platform only asks the window manager to change the stacking state.
+    window->overrideWindowFlags(flags);
+    handle->setFlags(flags);
 }
 
 void QtDesktopServices::openAddress(const QString& address) {

@@ -1,11 +1,121 @@
 #include "shell/WindowExtras.h"
 
+#include "palette/SafePalette.h"
+#include "platform/DesktopServices.h"
+#include "scheme/StoredSchemes.h"
 #include "shell/frmTintwell.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QUrl>
+#include <functional>
+
+using modColors::RGB;
+
+namespace {
+constexpr modColors::ColourValue AddressBlue = RGB(0, 0, 255);
+constexpr modColors::ColourValue HintCyan = RGB(0, 255, 255);
+
+// Hands the pointer moves of one control to a handler; the control keeps its own handling.
+class MouseMoveHook : public QObject {
+  public:
+    MouseMoveHook(QObject* watched, std::function<void()> handler)
+        : QObject(watched), handler_(std::move(handler)) {
+        watched->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            handler_();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> handler_;
+};
+} // namespace
+
 void WindowExtras::wire() {
-    // Staying on top, the home-page label and the full-view toggle join here.
+    QObject::connect(f.chkOnTop, &QCheckBox::toggled, &f, [this] { chkOnTop_Click(); });
+    QObject::connect(f.lblURL, &FormLabel::mouseUp, &f, [this](int button, int) { lblURL_MouseUp(button); });
+    QObject::connect(f.lblURL, &FormLabel::mouseMoved, &f, [this] { lblURL_MouseMove(); });
+    QObject::connect(f.lblCMix, &FormLabel::mouseUp, &f,
+                     [this](int button, int shift) { lblCMix_MouseUp(button, shift); });
+
+    // Moves without a button reach only controls that track the pointer. The label keeps its
+    // moves to itself, or the window behind it would end the hint at once.
+    f.lblURL->setMouseTracking(true);
+    f.lblURL->setAttribute(Qt::WA_NoMousePropagation);
+    f.chkOnTop->setMouseTracking(true);
+    f.fraVSB->setMouseTracking(true);
+    new MouseMoveHook(f.chkOnTop, [this] { chkOnTop_MouseMove(); });
+    new MouseMoveHook(f.fraVSB, [this] { fraVSB_MouseMove(); });
+
+    f.lblURL->setText(helpPageAddress());
 }
 
+QString WindowExtras::helpPageAddress() {
+    const QString installed =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tintwell/help.html");
+    for (const QString& candidate : {installed, QStringLiteral(TINTWELL_HELP_SOURCE)}) {
+        const QFileInfo page(candidate);
+        if (page.isFile()) {
+            // The short "file:/path" spelling: the label is narrow, and the caption is the only
+            // place the address is held.
+            QString address = QUrl::fromLocalFile(page.canonicalFilePath()).toString();
+            return address.replace(QStringLiteral("file:///"), QStringLiteral("file:/"));
+        }
+    }
+    return QString();
+}
+
+void WindowExtras::chkOnTop_Click() {
+    f.desktop.setTopmost(&f, f.chkOnTop->isChecked());
+}
+
+void WindowExtras::lblURL_MouseUp(int button) {
+    if (button == 2) {
+        f.desktop.putClipboardText(f.lblURL->text());
+        return;
+    }
+    f.desktop.openAddress(f.lblURL->text());
+}
+
+void WindowExtras::showHint(bool on) {
+    f.lblURL->setForeColour(on ? HintCyan : AddressBlue);
+    f.setWindowTitle(on ? HintCaption : frmTintwell::Title);
+}
+
+void WindowExtras::lblURL_MouseMove() {
+    showHint(true);
+}
 void WindowExtras::Form_MouseMove() {
-    // The caption hint joins here.
+    showHint(false);
+}
+void WindowExtras::chkOnTop_MouseMove() {
+    showHint(false);
+}
+void WindowExtras::fraVSB_MouseMove() {
+    showHint(false);
+}
+
+void WindowExtras::lblCMix_MouseUp(int /*button*/, int shift) {
+    if (shift != 1) {
+        return;
+    }
+    const bool safeOpen = f.cmdSafe->text() == SafePalette::OpenCaption;
+    const bool tagOpen = f.cmdTagEditor->text() == StoredSchemes::OpenCaption;
+    const bool safeClosed = f.cmdSafe->text() == SafePalette::ClosedCaption;
+    const bool tagClosed = f.cmdTagEditor->text() == StoredSchemes::ClosedCaption;
+    if ((tagClosed && safeClosed) || (tagOpen && safeOpen)) {
+        f.palette.cmdSafe_Click();
+        f.schemes.cmdTagEditor_Click();
+    } else if (safeOpen) {
+        f.schemes.cmdTagEditor_Click();
+    } else {
+        f.palette.cmdSafe_Click();
+    }
 }

@@ -1,10 +1,21 @@
 #pragma once
 
-class frmTintwell;
+#include <QRegion>
+#include <array>
+#include <cstdint>
 
-// The rounded see-through hole cut into the window next to the preview.
+class frmTintwell;
+class QScrollBar;
+
+// The rounded see-through hole cut into the window next to the preview, its six sliders and
+// their reset, and the geometry kept in the settings store between runs.
 class WindowHole {
   public:
+    // Left, top, right, bottom, corner-ellipse width and height: pixels measured from the
+    // outer corner of the window, frame and title bar included.
+    using Geometry = std::array<std::int32_t, 6>;
+    static constexpr Geometry StandardHole{270, 120, 320, 140, 20, 20};
+
     explicit WindowHole(frmTintwell& form) : f(form) {}
     void wire();
 
@@ -12,6 +23,29 @@ class WindowHole {
     void StartUp();
     void ShutDown();
 
+    void CutWindowHole(const Geometry& geometry);
+    // The window's shape for a geometry, in client-area pixels.
+    QRegion windowRegion(const Geometry& geometry) const;
+
+    void vsHoleLeft_Change();
+    void vsHoleRight_Change();
+    void vsHoleTop_Change();
+    void vsHoleBottom_Change();
+    void vsHoleRoundX_Change();
+    void vsHoleRoundY_Change();
+    void cmdResetHole_Click();
+
+    Geometry HoleGeometry{};
+    // The rectangle the hole is cut from: the full view's outer size, set once at start-up.
+    float RegionWidth = 0;
+    float RegionHeight = 0;
+
   private:
-    [[maybe_unused]] frmTintwell& f;
+    frmTintwell& f;
+
+    QScrollBar* slider(int element) const;
+    void change(int element);
+    void keepBelowPartner(int element, int partner);
+    void keepAbovePartner(int element, int partner);
+    void scroll(int element, int position);
 };
