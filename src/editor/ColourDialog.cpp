@@ -59,7 +59,3 @@ void ColourDialog::lblBold_Click() {
     }
     f.lblBold->setBorderStyle(bold ? 1 : 0);
 }
-
-void ColourDialog::lblCMix_DblClick() {
-    // The colour dialog on the current colour joins here.
-}
