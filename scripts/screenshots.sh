@@ -17,9 +17,14 @@ start_tintwell
 safe_button=(308 19)       # cmdSafe at 4320,85 615x495
 editor_button=(288 250)    # cmdTagEditor at 3720,3600 1215x315
 
+# The window with its frame, taken from the screen so that the hole shows what lies behind.
 shoot() {
     sleep 0.4
-    import -window "$WID" -frame "$out/$1" 2>/dev/null || import -window root "$out/$1"
+    local ox oy l r t b w h
+    read -r ox oy < <(window_origin)
+    read -r l r t b < <(xprop -id "$WID" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r w h < <(window_size | tr x ' ')
+    import -window root -crop "$((w + l + r))x$((h + t + b))+$((ox - l))+$((oy - t))" +repage "$out/$1"
     echo "wrote $out/$1"
 }
 
