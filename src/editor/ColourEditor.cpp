@@ -47,7 +47,9 @@ void ColourEditor::wire() {
     f.txtHex->installEventFilter(new HexKeyFilter(*this, f.txtHex));
 }
 
-ColourValue ColourEditor::currentColour() const { return f.lblCMix->backColour(); }
+ColourValue ColourEditor::currentColour() const {
+    return f.lblCMix->backColour();
+}
 
 ColourValue ColourEditor::sliderColour() const {
     return RGB(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value());
@@ -65,6 +67,7 @@ void ColourEditor::showSwatch(int index, Channel value) {
 
 void ColourEditor::ShowColour(ColourValue colour) {
     GuardFlags& g = f.flags;
+    ++refreshes_;
     g.InShowColour = true;
     g.SafeUndo = false;
 
@@ -90,7 +93,8 @@ void ColourEditor::ShowColour(ColourValue colour) {
 
     if (!g.InDarkLight) {
         g.InSliderChange = true;
-        f.vsbDL->setValue(ChannelMean(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value()));
+        f.vsbDL->setValue(
+            ChannelMean(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value()));
         LastDarkLight = static_cast<Channel>(f.vsbDL->value());
         g.InSliderChange = false;
     }
@@ -138,7 +142,9 @@ void ColourEditor::vsbColor_Scroll(int index, int position) {
     }
 }
 
-int ColourEditor::txtHex_KeyPress(int keyAscii) { return keyAscii == 13 ? 0 : keyAscii; }
+int ColourEditor::txtHex_KeyPress(int keyAscii) {
+    return keyAscii == 13 ? 0 : keyAscii;
+}
 
 void ColourEditor::txtHex_Change() {
     GuardFlags& g = f.flags;

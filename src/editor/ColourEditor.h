@@ -17,6 +17,8 @@ class ColourEditor {
     void ShowColour(modColors::ColourValue colour);
     // The current colour, as last given to ShowColour (a system colour stays one).
     modColors::ColourValue currentColour() const;
+    // How many refreshes have run since the window was created: one user action should cost one.
+    int refreshCount() const { return refreshes_; }
 
     void vsbColor_Change(int index);
     void vsbColor_Scroll(int index, int position);
@@ -31,6 +33,7 @@ class ColourEditor {
 
   private:
     frmTintwell& f;
+    int refreshes_ = 0;
 
     modColors::ColourValue sliderColour() const;
     void showChannelNumber(int index, modColors::Channel value);

@@ -5,6 +5,9 @@
 #include "shell/Twips.h"
 
 #include <QHash>
+#include <QMouseEvent>
+#include <QTimerEvent>
+#include <algorithm>
 
 namespace inventory {
 
@@ -15,7 +18,8 @@ QRect pixelRect(const ControlSpec& spec) {
                  twipsToPixels(spec.height));
 }
 
-void setColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole foreRole, QPalette::ColorRole backRole) {
+void setColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole foreRole,
+                QPalette::ColorRole backRole) {
     QPalette pal = w->palette();
     if (spec.fore != Unset) {
         pal.setColor(foreRole, toQColor(spec.fore));
@@ -45,14 +49,69 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& spec) {
     return label;
 }
 
+// Qt keeps a range ascending, so a bar whose largest value is at its top (or left) end is drawn
+// upside down. Qt's arrows and track clicks still step toward the minimum from that end; here
+// the steps taken with the mouse are turned round, so the top arrow raises the value. The
+// keyboard and the wheel follow the inverted controls instead.
+class UpsideDownScrollBar : public QScrollBar {
+  public:
+    UpsideDownScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
+        setInvertedAppearance(true);
+        setInvertedControls(false);
+        connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { turnMouseStep(action); });
+    }
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        mouseStep_ = true;
+        QScrollBar::mousePressEvent(event);
+        mouseStep_ = false;
+    }
+    // Holding an arrow or the track repeats its step from a timer.
+    void timerEvent(QTimerEvent* event) override {
+        mouseStep_ = true;
+        QScrollBar::timerEvent(event);
+        mouseStep_ = false;
+    }
+
+  private:
+    bool mouseStep_ = false;
+
+    // Runs after Qt moved the position and before the value follows it.
+    void turnMouseStep(int action) {
+        if (!mouseStep_) {
+            return;
+        }
+        int step = 0;
+        switch (action) {
+        case SliderSingleStepAdd:
+            step = -singleStep();
+            break;
+        case SliderSingleStepSub:
+            step = singleStep();
+            break;
+        case SliderPageStepAdd:
+            step = -pageStep();
+            break;
+        case SliderPageStepSub:
+            step = pageStep();
+            break;
+        default:
+            return;
+        }
+        setSliderPosition(std::clamp(value() + step, minimum(), maximum()));
+    }
+};
+
 QWidget* makeSlider(QWidget* parent, const ControlSpec& spec) {
-    auto* bar = new QScrollBar(spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
-    // Qt keeps the range ascending; a slider whose larger end is at the top is drawn and
-    // operated upside down instead.
-    bar->setRange(std::min(spec.topValue, spec.bottomValue), std::max(spec.topValue, spec.bottomValue));
+    const Qt::Orientation orientation = spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal;
     const bool largerAtTop = spec.topValue > spec.bottomValue;
-    bar->setInvertedAppearance(largerAtTop);
-    bar->setInvertedControls(largerAtTop);
+    QScrollBar* bar =
+        largerAtTop ? new UpsideDownScrollBar(orientation, parent) : new QScrollBar(orientation, parent);
+    bar->setRange(std::min(spec.topValue, spec.bottomValue), std::max(spec.topValue, spec.bottomValue));
+    if (!largerAtTop && orientation == Qt::Horizontal) {
+        bar->setInvertedControls(false);
+    }
     bar->setSingleStep(1);
     bar->setPageStep(spec.largeStep);
     bar->setValue(spec.value);

@@ -55,7 +55,7 @@ std::vector<ControlSpec> table(Controls& c) {
     }
     t.push_back({.name = "lblCMix", .left = 2160, .top = 1200, .width = 2775, .height = 1575,
                  .toolTip = "DblClick to open Windows Color Dialog. SHIFT + Right Click opens full program screen",
-                 .points = 9.75, .flags = Border | Bold, .back = 0, .bind = into(c.lblCMix)});
+                 .points = 9.75, .flags = Border | Bold, .back = ButtonFace, .bind = into(c.lblCMix)});
 
     // The six sliders and their labels.
     t.push_back({.name = "fraVSB", .kind = Kind::Frame, .top = 600, .width = 2055, .height = 3015,

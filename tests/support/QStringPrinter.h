@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Lets GoogleTest print texts in failure messages instead of their bytes.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& texts, std::ostream* os) {
+    *os << '{' << texts.join(QStringLiteral(" | ")).toStdString() << '}';
+}
