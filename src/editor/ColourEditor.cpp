@@ -158,22 +158,29 @@ void ColourEditor::txtHex_Change() {
     for (qsizetype i = 1; i <= n; ++i) {
         const char16_t ch = i <= t.size() ? t[i - 1].unicode() : 0;
         if (ch > u'F' || (ch > u'9' && ch < u'A') || ch < u'0') {
-            t = t.left(i - 1) + t.right(std::max<qsizetype>(0, n - i));
+            t = t.left(i - 1) + t.right(n - i);
         }
     }
+    const bool rewritten = f.txtHex->text() != t;
     f.txtHex->setText(t);
     f.txtHex->setCursorPosition(static_cast<int>(t.size()));
-    if (n == 6) {
-        g.InHexEntry = true;
-        Channel r = CurrentChannels[0], gr = CurrentChannels[1], b = CurrentChannels[2];
-        // A sixth character that was not a digit leaves five: the message is shown and the
-        // current colour stays as it is, rather than bringing back an older colour.
-        if (HtmlToChannels(f.txtHex->text(), r, gr, b) == HtmlParse::Ok) {
-            CurrentChannels = {r, gr, b};
-            ShowColour(RGB(r, gr, b));
-        }
-        g.InHexEntry = false;
+    if (n != 6) {
+        return;
     }
+    const QString code = f.txtHex->text();
+    // The nested run that left these six digits has applied them already; once is enough.
+    if (rewritten && code.size() == 6) {
+        return;
+    }
+    g.InHexEntry = true;
+    Channel r = CurrentChannels[0], gr = CurrentChannels[1], b = CurrentChannels[2];
+    // A sixth character that was not a digit leaves five: the message is shown and the
+    // current colour stays as it is, rather than bringing back an older colour.
+    if (HtmlToChannels(code, r, gr, b) == HtmlParse::Ok) {
+        CurrentChannels = {r, gr, b};
+        ShowColour(RGB(r, gr, b));
+    }
+    g.InHexEntry = false;
 }
 
 void ColourEditor::vsbDL_Change() {
