@@ -4,8 +4,8 @@
 #include "notation/Notations.h"
 #include "palette/SafePalette.h"
 #include "platform/DesktopServices.h"
-#include "shell/frmTintwell.h"
 #include "shell/Twips.h"
+#include "shell/frmTintwell.h"
 
 #include <array>
 
@@ -41,10 +41,14 @@ const QString NameSuffix = QStringLiteral(" в буфер");
 const QString NotAvailable = QStringLiteral("Not available");
 
 // Cell geometry in twips, as the window was designed; Qt keeps pixels.
-int twipsOf(int pixels) { return pixels * TwipsPerPixel; }
+int twipsOf(int pixels) {
+    return pixels * TwipsPerPixel;
+}
 } // namespace
 
-ColourValue StandardColours::QBColor(int index) { return Table.at(static_cast<std::size_t>(index)).value; }
+ColourValue StandardColours::QBColor(int index) {
+    return Table.at(static_cast<std::size_t>(index)).value;
+}
 
 void StandardColours::wire() {
     // Cells 1..15 do not exist yet; BuildCells wires each as it creates it.
@@ -136,4 +140,6 @@ void StandardColours::MatchColour(ColourValue colour) {
     }
 }
 
-void StandardColours::cmdColorName_Click() { f.desktop.putClipboardText(StdColourNames.at(StdIndex)); }
+void StandardColours::cmdColorName_Click() {
+    f.desktop.putClipboardText(StdColourNames.at(StdIndex));
+}
