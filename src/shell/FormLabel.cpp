@@ -9,9 +9,15 @@ FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     applyColours();
 }
 
-int FormLabel::borderStyle() const { return frameShape() == QFrame::Box ? 1 : 0; }
+int FormLabel::borderStyle() const {
+    return frameShape() == QFrame::Box ? 1 : 0;
+}
 
 void FormLabel::setBorderStyle(int style) {
+    // Qt repaints on every assignment; a refresh assigns unchanged borders often.
+    if (style == borderStyle() && lineWidth() == 1) {
+        return;
+    }
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
 }
