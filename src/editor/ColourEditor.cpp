@@ -56,8 +56,17 @@ ColourValue ColourEditor::sliderColour() const {
 }
 
 void ColourEditor::showChannelNumber(int index, Channel value) {
-    f.lblNColor[index]->setText(QString::number(value));
-    f.lblNColor[index]->adjustSize();
+    FormLabel* number = f.lblNColor[index];
+    number->setText(QString::number(value));
+    // Fitting a label lays its text out, half the cost of a refresh; each of the 256 texts is
+    // measured once.
+    QSize& fitted = fittedNumbers_[static_cast<std::size_t>(index)][value];
+    if (!fitted.isValid()) {
+        number->adjustSize();
+        fitted = number->size();
+    } else {
+        number->resize(fitted);
+    }
 }
 
 void ColourEditor::showSwatch(int index, Channel value) {

@@ -2,6 +2,8 @@
 
 #include "colour/modColors.h"
 
+#include <QHash>
+#include <QSize>
 #include <array>
 
 class frmTintwell;
@@ -34,6 +36,8 @@ class ColourEditor {
   private:
     frmTintwell& f;
     int refreshes_ = 0;
+    // Size of each channel number label fitted to each text it has shown.
+    std::array<QHash<modColors::Channel, QSize>, 3> fittedNumbers_;
 
     modColors::ColourValue sliderColour() const;
     void showChannelNumber(int index, modColors::Channel value);

@@ -4,8 +4,10 @@ QApplication& testApplication() {
     static int argc = 1;
     static char name[] = "tintwell-tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    // Never destroyed: as a static it would go after Qt's own registry of input devices,
+    // and the devices that simulated mouse and key events create would crash the exit.
+    static auto* app = new QApplication(argc, argv);
+    return *app;
 }
 
 void WindowTest::SetUp() {
@@ -14,7 +16,9 @@ void WindowTest::SetUp() {
     store = std::make_unique<SettingsStore>(dir.path());
 }
 
-void WindowTest::TearDown() { form.reset(); }
+void WindowTest::TearDown() {
+    form.reset();
+}
 
 frmTintwell& WindowTest::open() {
     form = std::make_unique<frmTintwell>(*store, desktop);
