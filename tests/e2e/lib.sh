@@ -49,7 +49,8 @@ start_tintwell() {
     PIDS+=($TW_PID)
     WID=""
     for _ in $(seq 100); do
-        WID=$(xdotool search --name '^Tintwell$' 2>/dev/null | head -n 1 || true)
+        # Qt also owns unmapped windows with the same name: take the one on screen.
+        WID=$(xdotool search --onlyvisible --name '^Tintwell$' 2>/dev/null | head -n 1 || true)
         if [ -n "$WID" ] && xwininfo -id "$WID" 2>/dev/null | grep -q 'IsViewable'; then break; fi
         WID=""
         sleep 0.1
