@@ -3,7 +3,9 @@
 #include "editor/ColourEditor.h"
 #include "shell/frmTintwell.h"
 #include "support/QStringPrinter.h"
+#include "support/WindowFixture.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -59,5 +61,25 @@ inline void dragThumb(QScrollBar* bar, int steps, int dy, const std::function<vo
     }
     QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, at);
 }
+
+// A window of its own for each test, on the offscreen screen when a test needs real input.
+class EditorTest : public WindowTest {
+  protected:
+    frmTintwell& f() { return *form; }
+
+    void openShown() {
+        open();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        settle();
+    }
+
+    // Lets the pending repaints run.
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+        }
+    }
+};
 
 } // namespace editorChecks

@@ -1,16 +1,13 @@
 // The dark-light slider, and the tone and saturation sliders that do nothing.
 #include "EditorChecks.h"
 
-#include "support/WindowFixture.h"
-
 using namespace editorChecks;
 using modColors::RGB;
 
 namespace {
 
-class DarkLightTest : public WindowTest {
+class DarkLightTest : public EditorTest {
   protected:
-    frmTintwell& f() { return *form; }
 };
 
 // Each row moves the slider from where the previous row left it.
@@ -77,9 +74,7 @@ TEST_F(DarkLightTest, MoveEndsSafeSnappingWithoutUndo) {
 }
 
 TEST_F(DarkLightTest, DraggingTheThumbChangesTheColourWhileItMoves) {
-    open();
-    f().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+    openShown();
     QList<int> greyWhileDown;
     dragThumb(f().vsbDL, 4, -3, [&] {
         const Channels c = sliders(f());
@@ -95,9 +90,7 @@ TEST_F(DarkLightTest, DraggingTheThumbChangesTheColourWhileItMoves) {
 }
 
 TEST_F(DarkLightTest, ToneAndSaturationSlidersAreInert) {
-    open();
-    f().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+    openShown();
     struct Bar {
         QScrollBar* bar;
         int top;

@@ -1,8 +1,6 @@
 // Typing and pasting codes into the hex box.
 #include "EditorChecks.h"
 
-#include "support/WindowFixture.h"
-
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRegularExpression>
@@ -13,15 +11,11 @@ using modColors::RGB;
 
 namespace {
 
-class HexEntryTest : public WindowTest {
+class HexEntryTest : public EditorTest {
   protected:
-    frmTintwell& f() { return *form; }
-
     void SetUp() override {
-        WindowTest::SetUp();
-        open();
-        f().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+        EditorTest::SetUp();
+        openShown();
         f().txtHex->setFocus();
     }
 

@@ -2,8 +2,6 @@
 // controls that did not change are not painted at all.
 #include "EditorChecks.h"
 
-#include "support/WindowFixture.h"
-
 #include <QApplication>
 #include <QMap>
 
@@ -31,22 +29,11 @@ class PaintCounter : public QObject {
     }
 };
 
-class RepaintTest : public WindowTest {
+class RepaintTest : public EditorTest {
   protected:
-    frmTintwell& f() { return *form; }
-
     void SetUp() override {
-        WindowTest::SetUp();
-        open();
-        f().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
-        settle();
-    }
-
-    static void settle() {
-        for (int i = 0; i < 3; ++i) {
-            QApplication::processEvents();
-        }
+        EditorTest::SetUp();
+        openShown();
     }
 };
 

@@ -5,7 +5,6 @@
 #include "palette/SafePalette.h"
 #include "scheme/SchemeEditor.h"
 #include "scheme/StoredSchemes.h"
-#include "support/WindowFixture.h"
 
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -17,9 +16,8 @@ using modColors::RGB;
 namespace {
 constexpr ColourValue LightYellow = 0x00C0FFFF;
 
-class ShowColourTest : public WindowTest {
+class ShowColourTest : public EditorTest {
   protected:
-    frmTintwell& f() { return *form; }
 };
 
 TEST_F(ShowColourTest, EveryDisplayFollowsTheColourGiven) {
@@ -224,25 +222,9 @@ TEST_F(ShowColourTest, StepsRunInTheirFixedOrder) {
     EXPECT_EQ(f().lblTag[2]->foreColour(), RGB(0, 0, 128));
 }
 
-TEST_F(ShowColourTest, SchemeSlotTakesTheColourOnlyWhileTheEditorIsOpenWithASlot) {
-    open();
-    const QString tagBefore = f().lblTag[2]->tag();
-    f().editor.ShowColour(RGB(1, 2, 3));
-    EXPECT_EQ(f().lblTag[2]->tag(), tagBefore); // editor closed
-    f().cmdTagEditor->setText(StoredSchemes::OpenCaption);
-    f().editor.ShowColour(RGB(4, 5, 6));
-    EXPECT_EQ(f().lblTag[2]->tag(), tagBefore); // no slot chosen yet
-    f().scheme.SelectedSlot = 0;
-    f().editor.ShowColour(RGB(7, 8, 9));
-    EXPECT_EQ(f().lblTag[0]->tag(), QStringLiteral("#070809"));
-    EXPECT_EQ(f().lblTag[0]->backColour(), RGB(7, 8, 9));
-}
-
 // A real drag: the colour follows the thumb while the button is down, one refresh per value.
 TEST_F(ShowColourTest, DraggingAChannelThumbChangesTheColourWhileItMoves) {
-    open();
-    f().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+    openShown();
     int values = 0;
     QObject::connect(f().vsbColor[0], &QScrollBar::valueChanged, [&] { ++values; });
     const int before = f().editor.refreshCount();
@@ -263,9 +245,7 @@ TEST_F(ShowColourTest, DraggingAChannelThumbChangesTheColourWhileItMoves) {
 
 // Dragging while snapping is on ends snapping first and keeps the snapped channels.
 TEST_F(ShowColourTest, DraggingEndsSafeSnappingWithoutUndo) {
-    open();
-    f().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+    openShown();
     f().chkSF->setChecked(true); // 128 snaps to 153
     ASSERT_EQ(sliders(f()), (Channels{153, 153, 153}));
     dragThumb(f().vsbColor[0], 3, 4);
@@ -280,9 +260,7 @@ TEST_F(ShowColourTest, DraggingEndsSafeSnappingWithoutUndo) {
 // 255 is at the top: the top arrow, the track above the thumb, the Up key and the wheel
 // turned away from the user all raise the value, each by its own step.
 TEST_F(ShowColourTest, ChannelAndDarkLightSlidersRaiseTheirValueTowardsTheTop) {
-    open();
-    f().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f()));
+    openShown();
     QList<QScrollBar*> bars(f().vsbColor.begin(), f().vsbColor.end());
     bars << f().vsbDL;
     for (QScrollBar* bar : bars) {

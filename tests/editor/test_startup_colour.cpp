@@ -2,7 +2,6 @@
 #include "EditorChecks.h"
 
 #include "notation/StandardColours.h"
-#include "support/WindowFixture.h"
 
 #include <QApplication>
 
@@ -11,7 +10,7 @@ using modColors::RGB;
 
 namespace {
 
-class StartUpColourTest : public WindowTest {};
+class StartUpColourTest : public EditorTest {};
 
 // Notes, while a window is being built, how many refreshes had run each time the notation
 // field took a new font (the notation filling it) and each time the preview took a colour.
