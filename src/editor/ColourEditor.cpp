@@ -60,13 +60,14 @@ void ColourEditor::showChannelNumber(int index, Channel value) {
     number->setText(QString::number(value));
     // Fitting a label lays its text out, half the cost of a refresh; each of the 256 texts is
     // measured once.
-    QSize& fitted = fittedNumbers_[static_cast<std::size_t>(index)][value];
-    if (!fitted.isValid()) {
-        number->adjustSize();
-        fitted = number->size();
-    } else {
-        number->resize(fitted);
+    auto& sizes = fittedNumbers_[static_cast<std::size_t>(index)];
+    const auto known = sizes.constFind(value);
+    if (known != sizes.cend()) {
+        number->resize(*known);
+        return;
     }
+    number->adjustSize();
+    sizes.insert(value, number->size());
 }
 
 void ColourEditor::showSwatch(int index, Channel value) {

@@ -2,12 +2,10 @@
 #include "shell/ControlInventory.h"
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
+#include "shell/FormScrollBar.h"
 #include "shell/Twips.h"
 
 #include <QHash>
-#include <QMouseEvent>
-#include <QTimerEvent>
-#include <algorithm>
 
 namespace inventory {
 
@@ -49,69 +47,10 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& spec) {
     return label;
 }
 
-// Qt keeps a range ascending, so a bar whose largest value is at its top (or left) end is drawn
-// upside down. Qt's arrows and track clicks still step toward the minimum from that end; here
-// the steps taken with the mouse are turned round, so the top arrow raises the value. The
-// keyboard and the wheel follow the inverted controls instead.
-class UpsideDownScrollBar : public QScrollBar {
-  public:
-    UpsideDownScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
-        setInvertedAppearance(true);
-        setInvertedControls(false);
-        connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { turnMouseStep(action); });
-    }
-
-  protected:
-    void mousePressEvent(QMouseEvent* event) override {
-        mouseStep_ = true;
-        QScrollBar::mousePressEvent(event);
-        mouseStep_ = false;
-    }
-    // Holding an arrow or the track repeats its step from a timer.
-    void timerEvent(QTimerEvent* event) override {
-        mouseStep_ = true;
-        QScrollBar::timerEvent(event);
-        mouseStep_ = false;
-    }
-
-  private:
-    bool mouseStep_ = false;
-
-    // Runs after Qt moved the position and before the value follows it.
-    void turnMouseStep(int action) {
-        if (!mouseStep_) {
-            return;
-        }
-        int step = 0;
-        switch (action) {
-        case SliderSingleStepAdd:
-            step = -singleStep();
-            break;
-        case SliderSingleStepSub:
-            step = singleStep();
-            break;
-        case SliderPageStepAdd:
-            step = -pageStep();
-            break;
-        case SliderPageStepSub:
-            step = pageStep();
-            break;
-        default:
-            return;
-        }
-        setSliderPosition(std::clamp(value() + step, minimum(), maximum()));
-    }
-};
-
 QWidget* makeSlider(QWidget* parent, const ControlSpec& spec) {
-    const Qt::Orientation orientation = spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal;
-    const bool largerAtTop = spec.topValue > spec.bottomValue;
-    QScrollBar* bar =
-        largerAtTop ? new UpsideDownScrollBar(orientation, parent) : new QScrollBar(orientation, parent);
+    auto* bar = new FormScrollBar(spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
     bar->setRange(std::min(spec.topValue, spec.bottomValue), std::max(spec.topValue, spec.bottomValue));
-    if (!largerAtTop && orientation == Qt::Horizontal) {
-        bar->setInvertedControls(false);
-    }
+    bar->setLargerAtStart(spec.topValue > spec.bottomValue);
     bar->setSingleStep(1);
     bar->setPageStep(spec.largeStep);
     bar->setValue(spec.value);

@@ -49,10 +49,11 @@ start_tintwell() {
     PIDS+=($TW_PID)
     WID=""
     for _ in $(seq 100); do
-        # Qt also owns unmapped windows with the same name: take the one on screen.
-        WID=$(xdotool search --onlyvisible --name '^Tintwell$' 2>/dev/null | head -n 1 || true)
-        if [ -n "$WID" ] && xwininfo -id "$WID" 2>/dev/null | grep -q 'IsViewable'; then break; fi
-        WID=""
+        # Qt also names an unmapped helper window after the program: take the viewable one.
+        for w in $(xdotool search --name '^Tintwell$' 2>/dev/null || true); do
+            if xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable'; then WID=$w; break; fi
+        done
+        [ -n "$WID" ] && break
         sleep 0.1
     done
     [ -n "$WID" ] || fail "no window titled Tintwell appeared"

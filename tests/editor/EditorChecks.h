@@ -2,7 +2,6 @@
 
 #include "editor/ColourEditor.h"
 #include "shell/frmTintwell.h"
-#include "support/QStringPrinter.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>

@@ -2,7 +2,6 @@
 #include "editor/ColourEditor.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
-#include "support/QStringPrinter.h"
 #include "support/WindowFixture.h"
 
 #include <QLocale>

@@ -3,7 +3,6 @@
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
 #include "shell/Twips.h"
-#include "support/QStringPrinter.h"
 #include "support/WindowFixture.h"
 
 #include <QTest>

@@ -1,17 +1,11 @@
 #include "support/WindowFixture.h"
 
 QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "tintwell-tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: as a static it would go after Qt's own registry of input devices,
-    // and the devices that simulated mouse and key events create would crash the exit.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
+    return *static_cast<QApplication*>(QCoreApplication::instance());
 }
 
 void WindowTest::SetUp() {
-    testApplication();
+    ASSERT_NE(qApp, nullptr) << "tests run inside the QApplication of test_main.cpp";
     ASSERT_TRUE(dir.isValid());
     store = std::make_unique<SettingsStore>(dir.path());
 }

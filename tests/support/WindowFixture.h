@@ -2,6 +2,7 @@
 
 #include "platform/SettingsStore.h"
 #include "shell/frmTintwell.h"
+#include "support/QtPrinters.h"
 #include "support/ScriptedDesktop.h"
 
 #include <QApplication>
@@ -9,7 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-// One QApplication for the whole test program (offscreen platform).
+// The QApplication that test_main.cpp runs every test in.
 QApplication& testApplication();
 
 // A window on a fresh settings folder and a scripted desktop. `restart` closes the window
