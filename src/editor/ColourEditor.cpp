@@ -56,8 +56,18 @@ ColourValue ColourEditor::sliderColour() const {
 }
 
 void ColourEditor::showChannelNumber(int index, Channel value) {
-    f.lblNColor[index]->setText(QString::number(value));
-    f.lblNColor[index]->adjustSize();
+    FormLabel* number = f.lblNColor[index];
+    number->setText(QString::number(value));
+    // Fitting a label lays its text out, half the cost of a refresh; each of the 256 texts is
+    // measured once.
+    auto& sizes = fittedNumbers_[static_cast<std::size_t>(index)];
+    const auto known = sizes.constFind(value);
+    if (known != sizes.cend()) {
+        number->resize(*known);
+        return;
+    }
+    number->adjustSize();
+    sizes.insert(value, number->size());
 }
 
 void ColourEditor::showSwatch(int index, Channel value) {
@@ -67,6 +77,7 @@ void ColourEditor::showSwatch(int index, Channel value) {
 
 void ColourEditor::ShowColour(ColourValue colour) {
     GuardFlags& g = f.flags;
+    ++refreshes_;
     g.InShowColour = true;
     g.SafeUndo = false;
 
@@ -157,22 +168,29 @@ void ColourEditor::txtHex_Change() {
     for (qsizetype i = 1; i <= n; ++i) {
         const char16_t ch = i <= t.size() ? t[i - 1].unicode() : 0;
         if (ch > u'F' || (ch > u'9' && ch < u'A') || ch < u'0') {
-            t = t.left(i - 1) + t.right(std::max<qsizetype>(0, n - i));
+            t = t.left(i - 1) + t.right(n - i);
         }
     }
+    const bool rewritten = f.txtHex->text() != t;
     f.txtHex->setText(t);
     f.txtHex->setCursorPosition(static_cast<int>(t.size()));
-    if (n == 6) {
-        g.InHexEntry = true;
-        Channel r = CurrentChannels[0], gr = CurrentChannels[1], b = CurrentChannels[2];
-        // A sixth character that was not a digit leaves five: the message is shown and the
-        // current colour stays as it is, rather than bringing back an older colour.
-        if (HtmlToChannels(f.txtHex->text(), r, gr, b) == HtmlParse::Ok) {
-            CurrentChannels = {r, gr, b};
-            ShowColour(RGB(r, gr, b));
-        }
-        g.InHexEntry = false;
+    if (n != 6) {
+        return;
     }
+    const QString code = f.txtHex->text();
+    // The nested run that left these six digits has applied them already; once is enough.
+    if (rewritten && code.size() == 6) {
+        return;
+    }
+    g.InHexEntry = true;
+    Channel r = CurrentChannels[0], gr = CurrentChannels[1], b = CurrentChannels[2];
+    // A sixth character that was not a digit leaves five: the message is shown and the
+    // current colour stays as it is, rather than bringing back an older colour.
+    if (HtmlToChannels(code, r, gr, b) == HtmlParse::Ok) {
+        CurrentChannels = {r, gr, b};
+        ShowColour(RGB(r, gr, b));
+    }
+    g.InHexEntry = false;
 }
 
 void ColourEditor::vsbDL_Change() {

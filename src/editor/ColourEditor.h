@@ -2,6 +2,8 @@
 
 #include "colour/modColors.h"
 
+#include <QHash>
+#include <QSize>
 #include <array>
 
 class frmTintwell;
@@ -17,6 +19,8 @@ class ColourEditor {
     void ShowColour(modColors::ColourValue colour);
     // The current colour, as last given to ShowColour (a system colour stays one).
     modColors::ColourValue currentColour() const;
+    // How many refreshes have run since the window was created: one user action should cost one.
+    int refreshCount() const { return refreshes_; }
 
     void vsbColor_Change(int index);
     void vsbColor_Scroll(int index, int position);
@@ -31,6 +35,9 @@ class ColourEditor {
 
   private:
     frmTintwell& f;
+    int refreshes_ = 0;
+    // Size of each channel number label fitted to each text it has shown.
+    std::array<QHash<modColors::Channel, QSize>, 3> fittedNumbers_;
 
     modColors::ColourValue sliderColour() const;
     void showChannelNumber(int index, modColors::Channel value);

@@ -45,9 +45,11 @@ void Notations::ShowNotation() {
         show(10, f.standard.EscText);
         break;
     case PovRay: {
-        // The user's own number settings decide the decimal separator.
-        const QLocale locale;
-        auto part = [&locale](int channel) { return locale.toString(channel / 255.0, 'f', 3); };
+        // Plain digits as in the mask "0.000"; only the decimal separator is the user's own.
+        const QString separator = QLocale().decimalPoint();
+        auto part = [&separator](int channel) {
+            return QString::number(channel / 255.0, 'f', 3).replace(QLatin1Char('.'), separator);
+        };
         show(8, part(red) + QStringLiteral("  ") + part(green) + QStringLiteral("  ") + part(blue));
         break;
     }

@@ -96,7 +96,10 @@ void StandardColours::BuildCells() {
 }
 
 void StandardColours::lblStandartColor_Click(int index) {
-    f.lblStandartColor[StdIndex]->setBorderStyle(0);
+    // Taking the mark off the cell that keeps it would only cost a repaint.
+    if (StdIndex != index) {
+        f.lblStandartColor[StdIndex]->setBorderStyle(0);
+    }
     f.lblStandartColor[index]->setBorderStyle(1);
     f.cmdColorName->setVisible(true);
     f.cmdColorName->setText(StdColourNames.at(index) + NameSuffix);

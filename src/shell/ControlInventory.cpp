@@ -111,7 +111,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
          .toolTip = "DblClick to open Windows Color Dialog. SHIFT + Right Click opens full program screen",
          .points = 9.75,
          .flags = Border | Bold,
-         .back = 0,
+         .back = ButtonFace,
          .bind = into(c.lblCMix)});
 
     // The six sliders and their labels.

@@ -14,6 +14,10 @@ int FormLabel::borderStyle() const {
 }
 
 void FormLabel::setBorderStyle(int style) {
+    // Qt repaints on every assignment; a refresh assigns unchanged borders often.
+    if (style == borderStyle() && lineWidth() == 1) {
+        return;
+    }
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
 }
