@@ -25,8 +25,17 @@ void FormScrollBar::keyPressEvent(QKeyEvent* event) {
     asUser([&] { QScrollBar::keyPressEvent(event); });
 }
 
+// The wheel moves the value directly rather than through a step action: turning the wheel
+// away from the user should raise the thumb, so the wheel's direction is flipped instead.
 void FormScrollBar::wheelEvent(QWheelEvent* event) {
-    asUser([&] { QScrollBar::wheelEvent(event); });
+    if (!largerAtStart_) {
+        QScrollBar::wheelEvent(event);
+        return;
+    }
+    const bool inverted = invertedControls();
+    setInvertedControls(!inverted);
+    QScrollBar::wheelEvent(event);
+    setInvertedControls(inverted);
 }
 
 // Holding an arrow or the track repeats the action from a timer.

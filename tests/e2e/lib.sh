@@ -26,20 +26,19 @@ trap cleanup EXIT
 
 # Starts Xvfb on a free display and openbox on it.
 start_desktop() {
-    local n
-    for n in $(seq 90 140); do
-        [ -e /tmp/.X11-unix/X$n ] && continue
-        Xvfb :$n -screen 0 1280x800x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
-        PIDS+=($!)
-        for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-        [ -e /tmp/.X11-unix/X$n ] || continue
-        export DISPLAY=:$n
-        openbox >"$WORK/openbox.log" 2>&1 &
-        PIDS+=($!)
-        for _ in $(seq 50); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
-        fail "openbox did not start"
-    done
-    fail "no free X display"
+    local n=""
+    # Xvfb picks a free display itself and tells its number, so parallel runs never collide.
+    exec {fd}<> <(:)
+    Xvfb -displayfd "$fd" -screen 0 1280x800x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    read -r -t 30 -u "$fd" n || fail "Xvfb did not start: $(tail -n 3 "$WORK/xvfb.log")"
+    exec {fd}<&-
+    export DISPLAY=:$n
+    openbox >"$WORK/openbox.log" 2>&1 &
+    PIDS+=($!)
+    # A loaded machine can take a while to bring the window manager up.
+    for _ in $(seq 300); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+    fail "openbox did not start: $(tail -n 3 "$WORK/openbox.log")"
 }
 
 # Starts tintwell and sets WID to its window.

@@ -3,6 +3,7 @@
 #include "support/WindowFixture.h"
 
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 struct Expected {
@@ -195,6 +196,13 @@ TEST_F(Inventory, SlidersRunWithTheLargerEndWhereDesigned) {
     EXPECT_EQ(red->value(), 101);
     QTest::keyClick(red, Qt::Key_Home);
     EXPECT_EQ(red->value(), 255);
+    // Turning the wheel away from the user raises the thumb, and with it the value.
+    red->setValue(100);
+    const QPointF centre(red->width() / 2.0, red->height() / 2.0);
+    QWheelEvent away(centre, red->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(red, &away);
+    EXPECT_GT(red->value(), 100);
     // The corner-height slider, 100 at its top: its top arrow raises it too.
     f.setOuterWidthTwips(9300);
     f.setOuterHeightTwips(6040);
