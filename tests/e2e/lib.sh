@@ -19,8 +19,11 @@ fail() {
 }
 
 cleanup() {
+    local status=$?
     for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    # A failed run keeps its folder (screen, logs, settings) for a look afterwards.
+    [ "$status" -ne 0 ] || rm -rf "$WORK"
 }
 trap cleanup EXIT
 
