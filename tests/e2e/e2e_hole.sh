@@ -6,6 +6,8 @@ source "$(dirname "$0")/lib.sh"
 
 GREEN="#00FF00"
 GREY="#808080"
+RED="#FF0000"
+PREVIEW=$GREY
 
 start_desktop
 xsetroot -solid "$GREEN" 2>/dev/null || display -window root "xc:$GREEN" >/dev/null 2>&1 || true
@@ -25,11 +27,11 @@ expect_standard_hole() {
     expect_pixel 292 103 "$GREEN" "$1: centre of the hole"
     expect_pixel 268 103 "$GREEN" "$1: left edge of the hole"
     expect_pixel 310 110 "$GREEN" "$1: near the lower right of the hole"
-    expect_pixel 267 93 "$GREY" "$1: rounded upper left corner"
-    expect_pixel 264 103 "$GREY" "$1: preview left of the hole"
-    expect_pixel 320 103 "$GREY" "$1: preview right of the hole"
-    expect_pixel 292 90 "$GREY" "$1: preview above the hole"
-    expect_pixel 292 115 "$GREY" "$1: preview below the hole"
+    expect_pixel 267 93 "$PREVIEW" "$1: rounded upper left corner"
+    expect_pixel 264 103 "$PREVIEW" "$1: preview left of the hole"
+    expect_pixel 320 103 "$PREVIEW" "$1: preview right of the hole"
+    expect_pixel 292 90 "$PREVIEW" "$1: preview above the hole"
+    expect_pixel 292 115 "$PREVIEW" "$1: preview below the hole"
 }
 # Drags the Left slider's thumb (client 376..449 x 352..361, thumb near 402..429) 11 pixels
 # to the left, one pixel at a time as a hand would.
@@ -56,6 +58,11 @@ drag_left_slider
 import -window root "$WORK/hole-dragged.png"
 expect_pixel 230 103 "$GREEN" "after dragging Left"
 expect_pixel 316 103 "$GREEN" "after dragging Left, right edge kept"
+
+# A new colour while the hole is wide: what Reset uncovers must show it, not the old grey.
+click_at 78 30 # standard colour 12, red
+PREVIEW=$RED
+expect_pixel 200 150 "$RED" "preview after picking red"
 
 # Reset restores the standard hole (button at client 376, 264).
 click_at 400 272
