@@ -6,7 +6,10 @@
 #include "scheme/SchemeEditor.h"
 #include "shell/frmTintwell.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QObject>
 
 using namespace modColors;
@@ -14,7 +17,9 @@ using namespace modColors;
 namespace {
 constexpr ColourValue LightYellow = 0x00C0FFFF;
 
-// Swallows Enter in the hex box through txtHex_KeyPress.
+// Swallows Enter in the hex box through txtHex_KeyPress. A pasted code may come as the
+// program itself copies it, "#FF8000", or with blanks round it: the "#" and the blanks are
+// dropped before the box's six-character limit would cut off the last digit.
 class HexKeyFilter : public QObject {
   public:
     HexKeyFilter(ColourEditor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
@@ -25,6 +30,15 @@ class HexKeyFilter : public QObject {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 return editor_.txtHex_KeyPress(13) == 0;
+            }
+            auto* box = qobject_cast<QLineEdit*>(watched);
+            if (box != nullptr && !box->isReadOnly() && key->matches(QKeySequence::Paste)) {
+                QString code = QGuiApplication::clipboard()->text().trimmed();
+                if (code.startsWith(QLatin1Char('#'))) {
+                    code.remove(0, 1);
+                }
+                box->insert(code.trimmed());
+                return true;
             }
         }
         return QObject::eventFilter(watched, event);

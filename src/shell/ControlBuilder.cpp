@@ -143,8 +143,8 @@ void build(QWidget* window, Controls& controls) {
         }
         const QRect r = pixelRect(spec);
         if (spec.kind == Kind::Label && spec.width == 0) {
-            // Fitted to its text.
             w->move(r.topLeft());
+            static_cast<FormLabel*>(w)->setFittedToText(true);
             w->adjustSize();
         } else if (spec.kind == Kind::Combo) {
             w->setGeometry(r.x(), r.y(), r.width(), w->sizeHint().height());

@@ -20,6 +20,10 @@ void FormLabel::setBorderStyle(int style) {
     }
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
+    // A label sized to its text grows round a new border instead of clipping the text.
+    if (fittedToText_) {
+        adjustSize();
+    }
 }
 
 void FormLabel::setBackColour(modColors::ColourValue colour) {

@@ -26,6 +26,9 @@ class FormLabel : public QLabel {
     // Transparent labels show their parent through; opaque ones fill with backColour.
     void setTransparent(bool transparent);
 
+    // Keeps the label sized to its text when its border changes.
+    void setFittedToText(bool fitted) { fittedToText_ = fitted; }
+
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
@@ -52,5 +55,6 @@ class FormLabel : public QLabel {
     bool transparent_ = false;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
+    bool fittedToText_ = false;
     QString tag_;
 };

@@ -53,6 +53,9 @@ TEST_F(ColourDialogTest, TemporaryStoreKeepsOneCodeAndBringsItBack) {
     rightClickHash();
     EXPECT_EQ(form->lblH->borderStyle(), 1);
     EXPECT_EQ(form->dialog.TempColour, "#FF8000");
+    // The frame goes round the "#", it does not cut into it.
+    EXPECT_GE(form->lblH->contentsRect().width(), form->lblH->fontMetrics().horizontalAdvance("#"));
+    EXPECT_GE(form->lblH->contentsRect().height(), form->lblH->fontMetrics().height());
 
     form->lblStandartColor[0]->clicked();
     ASSERT_EQ(current(), 0);

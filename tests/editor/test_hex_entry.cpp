@@ -118,6 +118,25 @@ TEST_F(HexEntryTest, PastedTextKeepsOnlyHexDigits) {
     }
 }
 
+// Ctrl+V takes a code as the program copies it ("#FF8000") or with blanks round it.
+TEST_F(HexEntryTest, KeyboardPasteDropsTheHashAndBlanksBeforeTheLengthLimit) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"#ff8000", "FF8000"}, {"  00ff00 \n", "00FF00"}, {"# 123456", "123456"}, {"#12G456", "12456"}};
+    for (const auto& [pasted, kept] : cases) {
+        SCOPED_TRACE(pasted);
+        f().editor.ShowColour(RGB(1, 2, 3));
+        f().txtHex->selectAll();
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted));
+        QTest::keyClick(f().txtHex, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(f().txtHex->text(), QLatin1String(kept));
+        if (QLatin1String(kept).size() == 6) {
+            EXPECT_EQ(modColors::ColourToHtml(f().lblCMix->backColour()).mid(1), QLatin1String(kept));
+        }
+    }
+    // Only the code with a letter that is no digit falls short of six.
+    EXPECT_EQ(desktop.messages.size(), 1);
+}
+
 // With five digits in the box, a sixth character that is no digit says "Length less then 6"
 // and leaves the current colour as it is, even after slider moves since the last code.
 TEST_F(HexEntryTest, NonDigitAsSixthCharacterKeepsTheCurrentColour) {
