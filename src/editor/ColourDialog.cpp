@@ -32,10 +32,12 @@ void ColourDialog::lblH_MouseUp(int button, int /*shift*/) {
     f.lblH->setBorderStyle(0);
     // A code stored while the hex box held fewer than six digits is incomplete: the store
     // empties, the current colour stays, and the length message says why.
-    Channel red = 0, green = 0, blue = 0;
-    if (HtmlToChannels(TempColour.trimmed(), red, green, blue) == HtmlParse::Ok) {
-        f.editor.ShowColour(RGB(red, green, blue));
+    const QString code = TempColour.trimmed();
+    if (code.size() < 7) {
+        f.desktop.messageBox(LengthMessage, DesktopServices::StyleOkOnly, frmTintwell::Title);
+        return;
     }
+    f.editor.ShowColour(HtmlToColour(code));
 }
 
 void ColourDialog::lblCMix_DblClick() {

@@ -91,7 +91,7 @@ TEST_F(ColourDialogTest, HashCopiesTheSixDigitsOnClickAndDoubleClick) {
 }
 
 TEST_F(ColourDialogTest, AStoreFilledWithAnIncompleteCodeRecallsNothing) {
-    for (const QString& digits : {QString("12"), QString()}) {
+    for (const QString& digits : {QString("12345"), QString("12"), QString()}) {
         typeHex(digits);
         rightClickHash();
         EXPECT_EQ(form->dialog.TempColour.size(), 7);
