@@ -11,62 +11,62 @@ namespace inventory {
 
 namespace {
 
-QRect pixelRect(const ControlSpec& spec) {
-    return QRect(twipsToPixels(spec.left), twipsToPixels(spec.top), twipsToPixels(spec.width),
-                 twipsToPixels(spec.height));
+QRect pixelRect(const ControlSpec& row) {
+    return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
+                 twipsToPixels(row.height));
 }
 
-void setColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole foreRole,
+void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole,
                 QPalette::ColorRole backRole) {
     QPalette pal = w->palette();
-    if (spec.fore != Unset) {
-        pal.setColor(foreRole, toQColor(spec.fore));
+    if (row.fore != Unset) {
+        pal.setColor(foreRole, toQColor(row.fore));
     }
-    if (spec.back != Unset) {
-        pal.setColor(backRole, toQColor(spec.back));
+    if (row.back != Unset) {
+        pal.setColor(backRole, toQColor(row.back));
     }
     w->setPalette(pal);
 }
 
-QWidget* makeLabel(QWidget* parent, const ControlSpec& spec) {
+QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
     auto* label = new FormLabel(parent);
-    label->setText(QString::fromUtf8(spec.caption));
-    if (spec.fore != Unset) {
-        label->setForeColour(spec.fore);
+    label->setText(QString::fromUtf8(row.caption));
+    if (row.fore != Unset) {
+        label->setForeColour(row.fore);
     }
-    if (spec.back != Unset) {
-        label->setBackColour(spec.back);
+    if (row.back != Unset) {
+        label->setBackColour(row.back);
     }
-    label->setTransparent((spec.flags & Transparent) || spec.back == Unset);
-    label->setBorderStyle(spec.flags & Border ? 1 : 0);
-    label->setWordWrap(spec.flags & WordWrap);
-    label->setAlignment(spec.flags & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
-    if (spec.flags & HandCursor) {
+    label->setTransparent((row.flags & Transparent) || row.back == Unset);
+    label->setBorderStyle(row.flags & Border ? 1 : 0);
+    label->setWordWrap(row.flags & WordWrap);
+    label->setAlignment(row.flags & Centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignTop);
+    if (row.flags & HandCursor) {
         label->setCursor(Qt::PointingHandCursor);
     }
     return label;
 }
 
-QWidget* makeSlider(QWidget* parent, const ControlSpec& spec) {
-    auto* bar = new FormScrollBar(spec.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
-    bar->setRange(std::min(spec.topValue, spec.bottomValue), std::max(spec.topValue, spec.bottomValue));
-    bar->setLargerAtStart(spec.topValue > spec.bottomValue);
+QWidget* makeSlider(QWidget* parent, const ControlSpec& row) {
+    auto* bar = new FormScrollBar(row.kind == Kind::VSlider ? Qt::Vertical : Qt::Horizontal, parent);
+    bar->setRange(std::min(row.topValue, row.bottomValue), std::max(row.topValue, row.bottomValue));
+    bar->setLargerAtStart(row.topValue > row.bottomValue);
     bar->setSingleStep(1);
-    bar->setPageStep(spec.largeStep);
-    bar->setValue(spec.value);
+    bar->setPageStep(row.largeStep);
+    bar->setValue(row.value);
     bar->setFocusPolicy(Qt::StrongFocus);
     return bar;
 }
 
-QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case Kind::Frame: {
         auto* frame = new QGroupBox(caption, parent);
         return frame;
     }
     case Kind::Label:
-        return makeLabel(parent, spec);
+        return makeLabel(parent, row);
     case Kind::Button:
         return new QPushButton(caption, parent);
     case Kind::CheckBox: {
@@ -80,12 +80,12 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
         auto* option = new QRadioButton(caption, parent);
         option->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; } "
                                              "QRadioButton::indicator { width: 11px; height: 11px; }"));
-        option->setChecked(spec.flags & Selected);
+        option->setChecked(row.flags & Selected);
         return option;
     }
     case Kind::Combo: {
         auto* combo = new QComboBox(parent);
-        for (const char* item : spec.items) {
+        for (const char* item : row.items) {
             combo->addItem(QString::fromUtf8(item));
         }
         // Adding items selects the first; the list starts with nothing chosen.
@@ -94,20 +94,20 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
     }
     case Kind::TextBox: {
         auto* edit = new QLineEdit(caption, parent);
-        if (spec.maxLength > 0) {
-            edit->setMaxLength(spec.maxLength);
+        if (row.maxLength > 0) {
+            edit->setMaxLength(row.maxLength);
         }
-        edit->setReadOnly(spec.flags & ReadOnly);
-        edit->setFrame(!(spec.flags & NoFrame));
-        if (spec.flags & RightAligned) {
+        edit->setReadOnly(row.flags & ReadOnly);
+        edit->setFrame(!(row.flags & NoFrame));
+        if (row.flags & RightAligned) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        setColours(edit, spec, QPalette::Text, QPalette::Base);
+        setColours(edit, row, QPalette::Text, QPalette::Base);
         return edit;
     }
     case Kind::MultiLineText: {
         auto* text = new QPlainTextEdit(caption, parent);
-        text->setReadOnly(spec.flags & ReadOnly);
+        text->setReadOnly(row.flags & ReadOnly);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         return text;
@@ -115,12 +115,12 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
     case Kind::Line: {
         auto* line = new QFrame(parent);
         line->setAutoFillBackground(true);
-        setColours(line, spec, QPalette::WindowText, QPalette::Window);
+        setColours(line, row, QPalette::WindowText, QPalette::Window);
         return line;
     }
     case Kind::VSlider:
     case Kind::HSlider:
-        return makeSlider(parent, spec);
+        return makeSlider(parent, row);
     }
     return nullptr;
 }
@@ -129,33 +129,33 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& spec) {
 
 void build(QWidget* window, Controls& controls) {
     QHash<QString, QWidget*> frames;
-    for (ControlSpec& spec : table(controls)) {
-        QWidget* parent = spec.parent.isEmpty() ? window : frames.value(spec.parent);
-        QWidget* w = makeWidget(parent, spec);
-        w->setObjectName(spec.name);
-        const bool bold = spec.flags & Bold;
-        w->setFont(uiFont(spec.points, bold, spec.flags & Underline, spec.flags & Mono));
-        if (*spec.toolTip) {
-            w->setToolTip(QString::fromUtf8(spec.toolTip));
+    for (ControlSpec& row : table(controls)) {
+        QWidget* parent = row.parent.isEmpty() ? window : frames.value(row.parent);
+        QWidget* w = makeWidget(parent, row);
+        w->setObjectName(row.name);
+        const bool bold = row.flags & Bold;
+        w->setFont(uiFont(row.points, bold, row.flags & Underline, row.flags & Mono));
+        if (*row.toolTip) {
+            w->setToolTip(QString::fromUtf8(row.toolTip));
         }
-        if (spec.kind == Kind::Frame) {
-            frames.insert(spec.name, w);
+        if (row.kind == Kind::Frame) {
+            frames.insert(row.name, w);
         }
-        const QRect r = pixelRect(spec);
-        if (spec.kind == Kind::Label && spec.width == 0) {
+        const QRect r = pixelRect(row);
+        if (row.kind == Kind::Label && row.width == 0) {
             w->move(r.topLeft());
             static_cast<FormLabel*>(w)->setFittedToText(true);
             w->adjustSize();
-        } else if (spec.kind == Kind::Combo) {
+        } else if (row.kind == Kind::Combo) {
             w->setGeometry(r.x(), r.y(), r.width(), w->sizeHint().height());
         } else {
             w->setGeometry(r);
         }
-        w->setEnabled(!(spec.flags & Disabled));
-        if (spec.flags & Disabled) {
+        w->setEnabled(!(row.flags & Disabled));
+        if (row.flags & Disabled) {
             w->setFocusPolicy(Qt::NoFocus);
         }
-        spec.bind(w);
+        row.bind(w);
     }
 }
 
