@@ -21,5 +21,10 @@ echo "Installing: ${missing[*]}"
 SUDO=()
 [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
 export DEBIAN_FRONTEND=noninteractive
-"${SUDO[@]}" apt-get update -qq
-"${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+log=$(mktemp /tmp/tintwell-apt.XXXXXX.log)
+if ! { "${SUDO[@]}" apt-get update -qq && "${SUDO[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Installing the packages above failed; the full log is $log" >&2
+    exit 1
+fi
+rm -f "$log"
