@@ -40,10 +40,6 @@ constexpr std::array<StandardColour, 16> Table{{
 const QString NameSuffix = QStringLiteral(" в буфер");
 const QString NotAvailable = QStringLiteral("Not available");
 
-// Cell geometry in twips, as the window was designed; Qt keeps pixels.
-int twipsOf(int pixels) {
-    return pixels * TwipsPerPixel;
-}
 } // namespace
 
 ColourValue StandardColours::QBColor(int index) {
@@ -69,7 +65,7 @@ void StandardColours::BuildCells() {
     FormLabel* cell0 = f.lblStandartColor[0];
     const int width = cell0->width();
     const int height = cell0->height();
-    cell0->move(twipsToPixels(twipsOf(f.fraStCol->x()) + 30), cell0->y());
+    cell0->move(f.fraStCol->x() + twipsToPixels(30), cell0->y());
     for (int i = 1; i < 16; ++i) {
         auto* cell = new FormLabel(f.fraStCol);
         cell->setObjectName(QStringLiteral("lblStandartColor(%1)").arg(i));

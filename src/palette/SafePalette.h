@@ -2,6 +2,7 @@
 
 #include "colour/modColors.h"
 #include "palette/SafeGrid.h"
+#include "shell/Twips.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,8 +18,8 @@ class SafePalette {
     static inline const QString ClosedCaption = QStringLiteral("S&F >>");
     static inline const QString OpenCaption = QStringLiteral("S&F <<");
     // Outer window widths in twips with the panel closed and open.
-    static constexpr int ClosedWidth = 5100;
-    static constexpr int OpenWidth = 9300;
+    static constexpr int ClosedWidth = NarrowWidthTwips;
+    static constexpr int OpenWidth = WideWidthTwips;
 
     explicit SafePalette(frmTintwell& form) : f(form) {}
     void wire();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scheme/modReadComboSettigs.h"
+#include "shell/Twips.h"
 
 #include <QString>
 
@@ -15,8 +16,8 @@ class StoredSchemes {
     static inline const QString DefaultName = QStringLiteral("Standart");
     static inline const QString DefaultTag =
         QStringLiteral("<BODY BGCOLOR=#FFFFFF TEXT=#000000 LINK=#0000FF VLINK=#800080 ALINK=#FF0000>");
-    static constexpr int ClosedHeightTwips = 4370;
-    static constexpr int OpenHeightTwips = 6040;
+    static constexpr int ClosedHeightTwips = ShortHeightTwips;
+    static constexpr int OpenHeightTwips = TallHeightTwips;
 
     explicit StoredSchemes(frmTintwell& form) : f(form) {}
     void wire();

@@ -23,8 +23,8 @@ const QPoint DesignedClientOrigin(twipsToPixels(FrameWidthTwips / 2),
                                   twipsToPixels(FrameHeightTwips - FrameWidthTwips / 2));
 
 // The full view's outer size, which the shape covers in every view.
-constexpr int FullWidthTwips = 9300;
-constexpr int ExtraHeightTwips = 1670;
+// The region is taken at start-up, while the window is short: this much more is the tall view.
+constexpr int ExtraHeightTwips = TallHeightTwips - ShortHeightTwips;
 
 // A rectangle with corners rounded by an ellipse of the given size, right and bottom edges
 // excluded; an ellipse larger than the rectangle is cut down to it.
@@ -192,7 +192,7 @@ void WindowHole::StartUp() {
             f.getSetting(Section, QLatin1String(Keys[element]), storedNumbers::plainText(standard)),
             bar->minimum(), bar->maximum(), standard);
     }
-    RegionWidth = static_cast<float>(FullWidthTwips) / TwipsPerPixel;
+    RegionWidth = static_cast<float>(WideWidthTwips) / TwipsPerPixel;
     RegionHeight = static_cast<float>(f.outerHeightTwips() + ExtraHeightTwips) / TwipsPerPixel;
     CutWindowHole(HoleGeometry);
     // Each assignment that changes a slider runs its handler, which may move a later element.

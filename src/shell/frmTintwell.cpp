@@ -99,8 +99,8 @@ void frmTintwell::saveSetting(const QString& section, const QString& key, const 
 }
 
 void frmTintwell::Form_Load() {
-    setOuterHeightTwips(4370);
-    setOuterWidthTwips(5100);
+    setOuterHeightTwips(ShortHeightTwips);
+    setOuterWidthTwips(NarrowWidthTwips);
     standard.FillTables();
     editor.LastDarkLight = 128;
     standard.BuildCells();
