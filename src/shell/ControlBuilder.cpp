@@ -3,6 +3,7 @@
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "shell/FormScrollBar.h"
+#include "shell/PlainToolTip.h"
 #include "shell/Twips.h"
 
 #include <QHash>
@@ -136,7 +137,7 @@ void build(QWidget* window, Controls& controls) {
         const bool bold = row.flags & Bold;
         w->setFont(uiFont(row.points, bold, row.flags & Underline, row.flags & Mono));
         if (*row.toolTip) {
-            w->setToolTip(QString::fromUtf8(row.toolTip));
+            setPlainToolTip(w, QString::fromUtf8(row.toolTip));
         }
         if (row.kind == Kind::Frame) {
             frames.insert(row.name, w);

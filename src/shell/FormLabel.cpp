@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 
 FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    // Captions are shown as written; Qt would read "<...>" in one as markup.
+    setTextFormat(Qt::PlainText);
     setFrameShape(QFrame::NoFrame);
     applyColours();
 }
