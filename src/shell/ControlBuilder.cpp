@@ -12,6 +12,10 @@ namespace inventory {
 
 namespace {
 
+// A label's text colour where the layout names none, as on the classic desktop: it reads on
+// light and dark themes alike.
+constexpr auto ButtonText = systemColour(18);
+
 QRect pixelRect(const ControlSpec& row) {
     return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
                  twipsToPixels(row.height));
@@ -32,9 +36,7 @@ void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole
 QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
     auto* label = new FormLabel(parent);
     label->setText(QString::fromUtf8(row.caption));
-    if (row.fore != Unset) {
-        label->setForeColour(row.fore);
-    }
+    label->setForeColour(row.fore != Unset ? row.fore : ButtonText);
     if (row.back != Unset) {
         label->setBackColour(row.back);
     }
@@ -145,8 +147,7 @@ void build(QWidget* window, Controls& controls) {
         const QRect r = pixelRect(row);
         if (row.kind == Kind::Label && row.width == 0) {
             w->move(r.topLeft());
-            static_cast<FormLabel*>(w)->setFittedToText(true);
-            w->adjustSize();
+            static_cast<FormLabel*>(w)->fitToText();
         } else if (row.kind == Kind::Combo) {
             w->setGeometry(r.x(), r.y(), r.width(), w->sizeHint().height());
         } else {
