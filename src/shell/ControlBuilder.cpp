@@ -111,6 +111,9 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
     case Kind::MultiLineText: {
         auto* text = new QPlainTextEdit(caption, parent);
         text->setReadOnly(row.flags & ReadOnly);
+        // A read-only text still shows its caret and selects by keyboard, so a keyboard user
+        // sees where the focus is and can copy a part of it.
+        text->setTextInteractionFlags(text->textInteractionFlags() | Qt::TextSelectableByKeyboard);
         text->setLineWrapMode(QPlainTextEdit::NoWrap);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         return text;

@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComplex>
 
 namespace {
 
@@ -21,6 +23,21 @@ class FormScrollBarStyle : public QProxyStyle {
             return bar->orientation() == Qt::Vertical ? bar->width() : bar->height();
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The desktop draws no focus on a scroll bar; a keyboard user has to see which bar the
+    // arrow keys move, so a focused bar's thumb takes the selection colour.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+        if (control != CC_ScrollBar || !(option->state & State_HasFocus) || !(option->state & State_Active)) {
+            return;
+        }
+        const QRect thumb =
+            subControlRect(control, option, SC_ScrollBarSlider, widget).adjusted(1, 1, -1, -1);
+        if (thumb.isValid()) {
+            painter->fillRect(thumb, option->palette.brush(QPalette::Active, QPalette::Highlight));
+        }
     }
 };
 
