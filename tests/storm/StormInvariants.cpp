@@ -114,11 +114,22 @@ template <typename Cells> QStringList markedCells(const Cells& cells) {
 QString oneMarkEach(const frmTintwell& f) {
     const QStringList standard = markedCells(f.lblStandartColor);
     const QStringList safe = markedCells(f.lblSF);
-    if (standard.size() <= 1 && safe.size() <= 1) {
-        return QString();
+    if (standard.size() > 1 || safe.size() > 1) {
+        return QStringLiteral("marked standard cells [%1], safe cells [%2]")
+            .arg(standard.join(QLatin1Char(' ')), safe.join(QLatin1Char(' ')));
     }
-    return QStringLiteral("marked standard cells [%1], safe cells [%2]")
-        .arg(standard.join(QLatin1Char(' ')), safe.join(QLatin1Char(' ')));
+    // A mark shows the current colour; a safe cell's mark is kept up only while its panel is open.
+    const ColourValue colour = f.lblCMix->backColour();
+    if (!standard.isEmpty() && StandardColours::QBColor(standard[0].toInt()) != colour) {
+        return QStringLiteral("standard cell %1 is marked, the colour is %2")
+            .arg(standard[0], ColourToHtml(ResolveColour(colour)));
+    }
+    if (!safe.isEmpty() && f.palette.isOpen() && f.lblSF[safe[0].toUInt()]->backColour() != colour) {
+        return QStringLiteral("safe cell %1 (%2) is marked, the colour is %3")
+            .arg(safe[0], ColourToHtml(f.lblSF[safe[0].toUInt()]->backColour()),
+                 ColourToHtml(ResolveColour(colour)));
+    }
+    return QString();
 }
 
 // Once the editor has loaded a scheme, the tag is 76 characters with each slot's code in

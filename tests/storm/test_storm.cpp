@@ -17,7 +17,7 @@ struct StormPlan {
     int eventsPerSeed;
 };
 
-// Seeds that once broke an invariant come first; the rest make up 10^4 events.
+// Four seeds of 2,500 events: 10^4 events, about 20 s under the sanitizers.
 StormPlan plan() {
     StormPlan p{{1, 2, 3, 4}, 2500};
     const QStringList seeds =
