@@ -9,7 +9,7 @@
 // would only be its consequences.
 struct StormOutcome {
     int events = 0;        // events performed
-    int boxesAnswered = 0; // message boxes, input boxes and colour dialogs answered
+    int boxesAnswered = 0; // message boxes, input boxes, colour dialogs and popup menus answered
     int restarts = 0;
     QString failure; // empty when every invariant held throughout
 };
