@@ -136,6 +136,11 @@ void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
     handle->setFlags(flags);
 }
 
+bool QtDesktopServices::canKeepOnTop() const {
+    // X11 windows, on an X server or on a Wayland desktop's X server, can; xdg-shell has no request.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void QtDesktopServices::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
