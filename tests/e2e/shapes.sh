@@ -4,6 +4,9 @@
 
 GREEN="#00FF00"
 GREY="#808080"
+# What the desktop shows behind the window, and the preview's colour; a test may change them.
+DESKTOP=$GREEN
+PREVIEW=$GREY
 
 # Bounding boxes ("W H X Y", largest first) of the areas of exactly one colour in an image.
 areas_of() {
@@ -15,21 +18,21 @@ areas_of() {
         sort -rn | cut -d' ' -f2-
 }
 
-# Checks that the image shows the start-up grey preview with the standard hole, at `scale`,
-# the desktop's green inside the hole: the hole lies inside the preview, 122 by 12 preview
+# Checks that the image shows the PREVIEW-coloured preview with the standard hole, at `scale`,
+# the DESKTOP colour inside the hole: the hole lies inside the preview, 122 by 12 preview
 # pixels from its inner corner and 50 by 20 large, rounded, all scaled. Says what it found.
 expect_hole_in_preview() {
     local image=$1 scale=$2 why=$3 pw ph px py found=""
-    read -r pw ph px py < <(areas_of "$image" "$GREY" | head -n 1) || fail "$why: no grey preview in $image"
+    read -r pw ph px py < <(areas_of "$image" "$PREVIEW" | head -n 1) || fail "$why: no $PREVIEW preview in $image"
     echo "$why: preview ${pw}x${ph} at $px,$py"
     awk -v w="$pw" -v h="$ph" -v s="$scale" 'BEGIN {exit !(w >= 183*s - 3 && w <= 183*s + 3 && h >= 103*s - 3 && h <= 103*s + 3)}' ||
         fail "$why: preview is ${pw}x${ph}, expected about 183x103 times $scale"
     while read -r hw hh hx hy; do
-        # Only a green area inside the preview is the hole; the desktop lies around the window.
+        # Only a desktop-coloured area inside the preview is the hole; the desktop lies around the window.
         [ "$hx" -gt "$px" ] && [ "$hy" -gt "$py" ] && [ $((hx + hw)) -lt $((px + pw)) ] &&
             [ $((hy + hh)) -lt $((py + ph)) ] || continue
         found="$hw $hh $((hx - px)) $((hy - py))"
-    done < <(areas_of "$image" "$GREEN")
+    done < <(areas_of "$image" "$DESKTOP")
     [ -n "$found" ] || fail "$why: nothing of the desktop shows inside the preview"
     echo "$why: hole (w h x y on the preview) $found"
     awk -v f="$found" -v s="$scale" 'BEGIN {
