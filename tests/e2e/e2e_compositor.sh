@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The see-through hole on X11 with a compositing manager, at the scale factors people use:
-# the desktop shows inside the hole, the preview's colour around it, all scaled alike.
+# the desktop shows inside the hole, the preview's colour around it, all scaled alike; a
+# stored On Top ticks the box.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 
@@ -12,6 +13,9 @@ sleep 0.5
 # preview is made red (standard colour 12) first.
 DESKTOP=$GREY
 PREVIEW="#FF0000"
+# A stored On Top applies here: the box shows ticked.
+mkdir -p "$(dirname "$CONF")"
+printf '[Init]\nOnTop=\\s1\n' >"$CONF"
 
 # "variable=value scale" per run: a factor for the whole program, or one for each screen.
 for run in "QT_SCALE_FACTOR=1 1" "QT_SCALE_FACTOR=1.25 1.25" "QT_SCREEN_SCALE_FACTORS=1.5 1.5" \
@@ -23,6 +27,9 @@ for run in "QT_SCALE_FACTOR=1 1" "QT_SCALE_FACTOR=1.25 1.25" "QT_SCREEN_SCALE_FA
     sleep 0.3
     import -window root "$WORK/hole-$scale.png"
     expect_hole_in_preview "$WORK/hole-$scale.png" "$scale" "xcompmgr, $setting"
+    if [ "$scale" = 1 ]; then
+        [ "$(on_top_ink "$WORK/hole-1.png")" -gt 5 ] || fail "On Top is not ticked on X11 though stored"
+    fi
     kill "$TW_PID"
     wait "$TW_PID" 2>/dev/null || true
     unset "${setting%%=*}"

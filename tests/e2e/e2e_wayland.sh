@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Native Wayland (weston, headless, with client-side decorations): the hole shows the desktop
-# at scale 1 and 1.25; a stored On Top is left alone.
+# at scale 1 and 1.25; a stored On Top neither ticks the box nor changes.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 
@@ -8,7 +8,7 @@ start_weston
 unset DISPLAY
 export QT_QPA_PLATFORM=wayland
 mkdir -p "$(dirname "$CONF")"
-# A stored On Top from an X11 run: starting here leaves it as it was.
+# A stored On Top from an X11 run: the box stays unticked, and starting leaves the value as it was.
 printf '[Init]\nOnTop=\\s1\n' >"$CONF"
 
 for scale in 1 1.25; do
@@ -25,6 +25,9 @@ for scale in 1 1.25; do
     sleep 0.5
     wayland_screenshot "$shot"
     expect_hole_in_preview "$shot" "$scale" "wayland, scale $scale"
+    if [ "$scale" = 1 ]; then
+        [ "$(on_top_ink "$shot")" -eq 0 ] || fail "On Top shows ticked on Wayland, where it cannot be"
+    fi
     kill "$TW_PID"
     wait "$TW_PID" 2>/dev/null || true
 done
