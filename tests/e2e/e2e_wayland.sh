@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Native Wayland (weston, headless, with client-side decorations): the hole shows the desktop
-# at scale 1 and 1.25; a stored On Top neither ticks the box nor changes.
+# at scale 1, 1.25 and 2 (a per-screen factor); a stored On Top neither ticks the box nor changes.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 
@@ -11,8 +11,9 @@ mkdir -p "$(dirname "$CONF")"
 # A stored On Top from an X11 run: the box stays unticked, and starting leaves the value as it was.
 printf '[Init]\nOnTop=\\s1\n' >"$CONF"
 
-for scale in 1 1.25; do
-    QT_SCALE_FACTOR=$scale "$TINTWELL" >"$WORK/tintwell-$scale.log" 2>&1 &
+for run in "QT_SCALE_FACTOR=1 1" "QT_SCALE_FACTOR=1.25 1.25" "QT_SCREEN_SCALE_FACTORS=2 2"; do
+    read -r setting scale <<<"$run"
+    env "$setting" "$TINTWELL" >"$WORK/tintwell-$scale.log" 2>&1 &
     TW_PID=$!
     PIDS+=($TW_PID)
     shot=$WORK/wayland-$scale.png
@@ -24,7 +25,7 @@ for scale in 1 1.25; do
     done
     sleep 0.5
     wayland_screenshot "$shot"
-    expect_hole_in_preview "$shot" "$scale" "wayland, scale $scale"
+    expect_hole_in_preview "$shot" "$scale" "wayland, $setting"
     if [ "$scale" = 1 ]; then
         [ "$(on_top_ink "$shot")" -eq 0 ] || fail "On Top shows ticked on Wayland, where it cannot be"
     fi
