@@ -47,6 +47,9 @@ class DesktopServices {
 
     // Keeps the window above normal windows, or returns it to normal stacking.
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
+    // Whether the program can ask for that at all. A native Wayland window cannot: there only
+    // the desktop's own window menu keeps a window above others.
+    virtual bool canKeepOnTop() const = 0;
 
     // Opens an address with the desktop's default handler.
     virtual void openAddress(const QString& address) = 0;

@@ -1,6 +1,7 @@
 #include "platform/QtDesktopServices.h"
 
 #include "colour/ColourQt.h"
+#include "platform/SeeThroughShape.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -118,16 +119,7 @@ bool QtDesktopServices::chooseColour(QWidget* owner, std::int32_t& colour, Custo
 }
 
 void QtDesktopServices::setWindowRegion(QWidget* window, const QRegion& region) {
-    // Painting was clipped to the old shape, so what the new shape uncovers (where the hole
-    // was) still holds what was painted before the hole came: the controls there repaint.
-    const QRegion changed = window->mask().isEmpty() ? QRegion(window->rect()) : window->mask().xored(region);
-    window->setMask(region);
-    window->update(changed);
-    for (QWidget* child : window->findChildren<QWidget*>()) {
-        if (changed.intersects(QRect(child->mapTo(window, QPoint(0, 0)), child->size()))) {
-            child->update();
-        }
-    }
+    seeThrough::setShape(window, region, seeThrough::clearsByAlpha());
 }
 
 void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
@@ -143,6 +135,11 @@ void QtDesktopServices::setTopmost(QWidget* window, bool topmost) {
     // window the platform only asks the window manager to change the stacking state.
     window->overrideWindowFlags(flags);
     handle->setFlags(flags);
+}
+
+bool QtDesktopServices::canKeepOnTop() const {
+    // X11 windows, on an X server or on a Wayland desktop's X server, can; xdg-shell has no request.
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void QtDesktopServices::openAddress(const QString& address) {

@@ -13,6 +13,7 @@ class QtDesktopServices : public DesktopServices {
                       unsigned flags) override;
     void setWindowRegion(QWidget* window, const QRegion& region) override;
     void setTopmost(QWidget* window, bool topmost) override;
+    bool canKeepOnTop() const override;
     void openAddress(const QString& address) override;
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;

@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QSignalBlocker>
+#include <QToolTip>
 #include <QUrl>
 #include <functional>
 
@@ -55,6 +57,9 @@ void WindowExtras::wire() {
     new MouseMoveHook(f.fraVSB, [this] { fraVSB_MouseMove(); });
 
     f.lblURL->setText(helpPageAddress());
+    if (!f.desktop.canKeepOnTop()) {
+        f.chkOnTop->setToolTip(OnTopElsewhere);
+    }
 }
 
 QString WindowExtras::helpPageAddress() {
@@ -73,7 +78,27 @@ QString WindowExtras::helpPageAddress() {
 }
 
 void WindowExtras::chkOnTop_Click() {
-    f.desktop.setTopmost(&f, f.chkOnTop->isChecked());
+    if (f.desktop.canKeepOnTop()) {
+        f.desktop.setTopmost(&f, f.chkOnTop->isChecked());
+        return;
+    }
+    // The tick would claim a state the window cannot have: take it back and say why, at the box.
+    if (f.chkOnTop->isChecked()) {
+        const QSignalBlocker quiet(f.chkOnTop);
+        f.chkOnTop->setChecked(false);
+        QToolTip::showText(f.chkOnTop->mapToGlobal(QPoint(0, f.chkOnTop->height())), OnTopElsewhere,
+                           f.chkOnTop, QRect(), 10000);
+    }
+}
+
+void WindowExtras::restoreOnTop(bool stored) {
+    if (f.desktop.canKeepOnTop()) {
+        f.chkOnTop->setChecked(stored); // a change raises chkOnTop_Click
+    }
+}
+
+bool WindowExtras::onTopToBeStored() const {
+    return f.desktop.canKeepOnTop();
 }
 
 void WindowExtras::lblURL_MouseUp(int button) {

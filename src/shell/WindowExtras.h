@@ -10,11 +10,20 @@ class QObject;
 class WindowExtras {
   public:
     static inline const QString HintCaption = QStringLiteral("Look for help and news");
+    // Where the program cannot keep its window above others: why, and what does it instead.
+    static inline const QString OnTopElsewhere =
+        QStringLiteral("This desktop keeps a window on top only from its own window menu: press "
+                       "Alt+Space and choose \"Always on Top\" (GNOME) or \"Keep Above Others\" (KDE).");
 
     explicit WindowExtras(frmTintwell& form) : f(form) {}
     void wire();
 
     void chkOnTop_Click();
+    // Start-up and shut-down of the box. Where the desktop cannot keep the window on top the
+    // box stays unticked and the stored value is neither applied nor overwritten, so the next
+    // run on a desktop that can finds it as it was.
+    void restoreOnTop(bool stored);
+    bool onTopToBeStored() const;
     // Right button: the address to the clipboard. Any other: the address opened.
     void lblURL_MouseUp(int button);
     void lblURL_MouseMove();

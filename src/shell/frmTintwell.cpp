@@ -114,7 +114,7 @@ void frmTintwell::Form_Load() {
     // A stored value that is not a whole number in its control's range means the default.
     const int onTop = storedNumbers::toInt16InRange(
         getSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), QStringLiteral("0")), 0, 1, 0);
-    chkOnTop->setChecked(onTop == 1); // a change raises chkOnTop_Click
+    extras.restoreOnTop(onTop == 1);
     cboWhat->setCurrentIndex(storedNumbers::toInt16InRange(notation, 0, cboWhat->count() - 1, 0));
 
     editor.ShowColour(StandardColours::QBColor(8));
@@ -129,8 +129,10 @@ void frmTintwell::Form_Unload() {
     unloaded_ = true;
     saveSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"),
                 storedNumbers::signedText(cboWhat->currentIndex()));
-    saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"),
-                storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
+    if (extras.onTopToBeStored()) {
+        saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"),
+                    storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
+    }
     hole.ShutDown();
 }
 

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 
 namespace {
@@ -63,6 +64,32 @@ TEST_F(WindowExtrasTest, OnTopClicksReachTheWindowManagerAndSurviveARestart) {
     EXPECT_EQ(desktop.topmostCalls, (QList<bool>{true, false}));
     close();
     EXPECT_EQ(setting("Init", "OnTop"), " 0");
+}
+
+TEST_F(WindowExtrasTest, OnTopWhereTheDesktopCannotNeverTicksSaysWhyAndKeepsTheStoredValue) {
+    desktop.keepsOnTop = false;
+    preset("Init", "OnTop", " 1");
+    openShown();
+    EXPECT_FALSE(form->chkOnTop->isChecked());
+    EXPECT_EQ(form->chkOnTop->toolTip(), WindowExtras::OnTopElsewhere);
+    // By mouse and by keyboard: the box takes the tick back and says why next to it.
+    QTest::mouseClick(form->chkOnTop, Qt::LeftButton);
+    EXPECT_FALSE(form->chkOnTop->isChecked());
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), WindowExtras::OnTopElsewhere);
+    QToolTip::hideText();
+    form->chkOnTop->setFocus();
+    QTest::keyClick(form->chkOnTop, Qt::Key_Space);
+    EXPECT_FALSE(form->chkOnTop->isChecked());
+    EXPECT_EQ(QToolTip::text(), WindowExtras::OnTopElsewhere);
+    EXPECT_TRUE(desktop.topmostCalls.isEmpty());
+    close();
+    EXPECT_EQ(setting("Init", "OnTop"), " 1");
+    // Back on a desktop that can, the stored value applies again.
+    desktop.keepsOnTop = true;
+    open();
+    EXPECT_TRUE(form->chkOnTop->isChecked());
+    EXPECT_EQ(desktop.topmostCalls, QList<bool>{true});
 }
 
 TEST_F(WindowExtrasTest, AddressLabelCopiesOnRightButtonAndOpensOnAnyOther) {

@@ -34,6 +34,8 @@ class ScriptedDesktop : public DesktopServices {
     QList<DialogCall> dialogs;
     QStringList openedAddresses;
     QList<bool> topmostCalls;
+    // false plays a desktop without a way to keep a window above others (native Wayland).
+    bool keepsOnTop = true;
     QList<QRegion> regions;
 
     // How the desktop answers. Empty queues answer Yes, an empty text, and cancel.
@@ -51,6 +53,7 @@ class ScriptedDesktop : public DesktopServices {
                       unsigned flags) override;
     void setWindowRegion(QWidget* window, const QRegion& region) override;
     void setTopmost(QWidget* window, bool topmost) override;
+    bool canKeepOnTop() const override { return keepsOnTop; }
     void openAddress(const QString& address) override;
     int messageBox(const QString& text, int style, const QString& title) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;

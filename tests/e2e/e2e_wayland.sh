@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Native Wayland (weston, headless, with client-side decorations): the hole shows the desktop
+# at scale 1, 1.25 and 2 (a per-screen factor); a stored On Top neither ticks the box nor changes.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/shapes.sh"
+
+start_weston
+unset DISPLAY
+export QT_QPA_PLATFORM=wayland
+mkdir -p "$(dirname "$CONF")"
+# A stored On Top from an X11 run: the box stays unticked, and starting leaves the value as it was.
+printf '[Init]\nOnTop=\\s1\n' >"$CONF"
+
+for run in "QT_SCALE_FACTOR=1 1" "QT_SCALE_FACTOR=1.25 1.25" "QT_SCREEN_SCALE_FACTORS=2 2"; do
+    read -r setting scale <<<"$run"
+    env "$setting" "$TINTWELL" >"$WORK/tintwell-$scale.log" 2>&1 &
+    TW_PID=$!
+    PIDS+=($TW_PID)
+    shot=$WORK/wayland-$scale.png
+    # The window is up once its preview shows in a screenshot.
+    for _ in $(seq 50); do
+        sleep 0.2
+        wayland_screenshot "$shot"
+        [ -n "$(areas_of "$shot" "$PREVIEW")" ] && break
+    done
+    sleep 0.5
+    wayland_screenshot "$shot"
+    expect_hole_in_preview "$shot" "$scale" "wayland, $setting"
+    if [ "$scale" = 1 ]; then
+        [ "$(on_top_ink "$shot")" -eq 0 ] || fail "On Top shows ticked on Wayland, where it cannot be"
+    fi
+    kill "$TW_PID"
+    wait "$TW_PID" 2>/dev/null || true
+done
+grep -q 'OnTop=\\s1' "$CONF" || fail "the stored On Top was changed: $(cat "$CONF")"
+echo "e2e wayland: ok"
