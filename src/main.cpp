@@ -1,5 +1,6 @@
 #include "platform/QtDesktopServices.h"
 #include "platform/SettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/frmTintwell.h"
 
 #include <QApplication>
@@ -31,6 +32,9 @@ bool displayReachable() {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = handleCommandLine(argc, argv)) {
+        return *status;
+    }
     if (!displayReachable()) {
         std::fprintf(stderr,
                      "tintwell: no display found (DISPLAY is not set or its X server is not running); "
