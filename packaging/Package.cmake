@@ -15,10 +15,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TINTWELL_REPOSITORY})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# The synopsis is the summary above; this is the extended description.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "colour picker that copies colours as code\n"
-    "Tintwell composes one colour at a time with sliders, its hex code, the standard\n"
-    "colours, a 216-colour safe palette or the colour dialog, shows it in a large\n"
-    "preview and copies it as HTML, C, VB, POV-Ray and other notations. A tag editor\n"
-    "composes the five colours of an HTML BODY tag and keeps named schemes.")
+    "Tintwell composes one colour at a time with sliders, its hex code, the\n\
+standard colours, a 216-colour safe palette or the colour dialog, shows it in\n\
+a large preview and copies it as HTML, C, VB, POV-Ray and other notations.\n\
+A tag editor composes the five colours of an HTML BODY tag and keeps named\n\
+schemes.")
 include(CPack)
