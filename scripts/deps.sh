@@ -8,6 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
+    dpkg-dev file lintian desktop-file-utils appstream
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
     weston qt6-wayland xcompmgr
 )

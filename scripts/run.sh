@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Tintwell.
+# Installs what is missing, builds the program alone (not the tests or benchmarks) with the
+# build's progress shown, and starts Tintwell.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" >/dev/null
+TINTWELL_BUILD_TARGET=tintwell "$root/scripts/build.sh"
 exec "${TINTWELL_BUILD_DIR:-$root/build}/src/tintwell" "$@"

@@ -1,11 +1,15 @@
 #include "platform/PlatformStart.h"
 #include "platform/QtDesktopServices.h"
 #include "platform/SettingsStore.h"
+#include "shell/CommandLine.h"
 #include "shell/frmTintwell.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (const auto status = handleCommandLine(argc, argv)) {
+        return *status;
+    }
     // Qt tries the display itself; if it reaches none, the program says so in one line.
     platformStart::guard();
     QApplication app(argc, argv);

@@ -56,25 +56,23 @@ void WindowExtras::wire() {
     new MouseMoveHook(f.chkOnTop, [this] { chkOnTop_MouseMove(); });
     new MouseMoveHook(f.fraVSB, [this] { fraVSB_MouseMove(); });
 
-    f.lblURL->setText(helpPageAddress());
+    f.lblURL->setText(helpPageAddress(QCoreApplication::applicationDirPath()));
     if (!f.desktop.canKeepOnTop()) {
         f.chkOnTop->setToolTip(OnTopElsewhere);
     }
 }
 
-QString WindowExtras::helpPageAddress() {
-    const QString installed =
-        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/tintwell/help.html");
-    for (const QString& candidate : {installed, QStringLiteral(TINTWELL_HELP_SOURCE)}) {
-        const QFileInfo page(candidate);
-        if (page.isFile()) {
-            // The short "file:/path" spelling: the label is narrow, and the caption is the only
-            // place the address is held.
-            QString address = QUrl::fromLocalFile(page.canonicalFilePath()).toString();
-            return address.replace(QStringLiteral("file:///"), QStringLiteral("file:/"));
-        }
+QString WindowExtras::helpPageAddress(const QString& programFolder) {
+    // Found from the program's own folder, so an installed copy works under any prefix and
+    // nothing of the build machine is compiled in.
+    const QFileInfo page(programFolder + QStringLiteral("/../share/tintwell/help.html"));
+    if (!page.isFile()) {
+        return QString();
     }
-    return QString();
+    // The short "file:/path" spelling: the label is narrow, and the caption is the only place
+    // the address is held.
+    QString address = QUrl::fromLocalFile(page.canonicalFilePath()).toString();
+    return address.replace(QStringLiteral("file:///"), QStringLiteral("file:/"));
 }
 
 void WindowExtras::chkOnTop_Click() {

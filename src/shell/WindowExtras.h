@@ -35,9 +35,10 @@ class WindowExtras {
     // Shift alone with any button: opens both extra panels, or closes both when both are open.
     void lblCMix_MouseUp(int button, int shift);
 
-    // The address of the help page shipped with the program, or an empty text when it cannot
-    // be found: installed next to the binary's prefix, else the one in the source tree.
-    static QString helpPageAddress();
+    // The address of the help page shipped with the program whose binary lies in
+    // programFolder (share/tintwell/help.html beside its bin/), or an empty text when there is
+    // none.
+    static QString helpPageAddress(const QString& programFolder);
 
   private:
     frmTintwell& f;

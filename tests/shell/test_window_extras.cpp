@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -119,6 +121,47 @@ TEST_F(WindowExtrasTest, AddressIsTheShippedHelpPageAndAnInstalledOneFitsTheLabe
          {"file:/usr/share/tintwell/help.html", "file:/usr/local/share/tintwell/help.html"}) {
         EXPECT_LE(metrics.horizontalAdvance(QString::fromLatin1(installed)), form->lblURL->width())
             << installed;
+    }
+}
+
+TEST(HelpPageLookup, FoundBesideTheProgramsFolderWhereverThatIs) {
+    struct Case {
+        const char* program; // folder of the binary, inside the temporary root
+        const char* page;    // file created there, or nullptr
+        bool pageIsFolder;
+        bool found;
+    };
+    const Case cases[] = {
+        {"usr/bin", "usr/share/tintwell/help.html", false, true},
+        {"opt/tw/bin", "opt/tw/share/tintwell/help.html", false, true},
+        {"build/src", "build/share/tintwell/help.html", false, true},
+        {"usr/bin", "usr/share/help.html", false, false},
+        {"usr/bin", "usr/bin/share/tintwell/help.html", false, false},
+        {"usr/bin", "usr/share/tintwell/help.html", true, false},
+        {"usr/bin", nullptr, false, false},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir root;
+        ASSERT_TRUE(root.isValid());
+        const QString label = QString::fromLatin1(c.program) + " / " + (c.page ? c.page : "none");
+        QDir(root.path()).mkpath(QString::fromLatin1(c.program));
+        QString expected;
+        if (c.page) {
+            const QString page = root.filePath(QString::fromLatin1(c.page));
+            if (c.pageIsFolder) {
+                QDir().mkpath(page);
+            } else {
+                QDir().mkpath(QFileInfo(page).path());
+                QFile file(page);
+                ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+                expected = QUrl::fromLocalFile(QFileInfo(page).canonicalFilePath()).toString();
+                expected.replace(QStringLiteral("file:///"), QStringLiteral("file:/"));
+            }
+        }
+        const QString address = WindowExtras::helpPageAddress(root.filePath(QString::fromLatin1(c.program)));
+        EXPECT_EQ(address, c.found ? expected : QString()) << label.toStdString();
+        // No ".." left in the caption.
+        EXPECT_FALSE(address.contains(QStringLiteral(".."))) << label.toStdString();
     }
 }
 
