@@ -219,4 +219,49 @@ std::optional<Channels> parseCssColour(const QString& text) {
     return fromOklch(*args);
 }
 
+namespace {
+Srgb toSrgb(const Channels& rgb) {
+    return fromChannels(rgb[0], rgb[1], rgb[2]);
+}
+
+// Fixed decimals without the zeros at the end ("52.98", "0.2", "100").
+QString trimmed(double value, int decimals) {
+    QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) {
+        while (text.endsWith(QLatin1Char('0'))) {
+            text.chop(1);
+        }
+        if (text.endsWith(QLatin1Char('.'))) {
+            text.chop(1);
+        }
+    }
+    return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+} // namespace
+
+QString cssRgbText(const Channels& rgb) {
+    return QStringLiteral("rgb(%1, %2, %3)").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]);
+}
+
+QString cssHslText(const Channels& rgb) {
+    const Hsl hsl = srgbToHsl(toSrgb(rgb));
+    const long hue = std::lround(hsl.hue) % 360;
+    return QStringLiteral("hsl(%1, %2%, %3%)")
+        .arg(hue)
+        .arg(std::lround(hsl.saturation * 100))
+        .arg(std::lround(hsl.lightness * 100));
+}
+
+QString cssOklchText(const Channels& rgb) {
+    const Oklch lch = srgbToOklch(toSrgb(rgb));
+    const QString lightness = trimmed(lch.lightness * 100, 2) + QLatin1Char('%');
+    if (lch.achromatic) {
+        return QStringLiteral("oklch(%1 0 none)").arg(lightness);
+    }
+    // A hue that rounds up to 360 is 0.
+    const double hue = std::round(lch.hue * 100) / 100;
+    return QStringLiteral("oklch(%1 %2 %3)")
+        .arg(lightness, trimmed(lch.chroma, 4), trimmed(hue >= 360 ? 0 : hue, 2));
+}
+
 } // namespace cssColour

@@ -15,4 +15,12 @@ using Channels = std::array<int, 3>; // red, green, blue, 0..255 each
 // sRGB are clipped channel by channel. Nothing for any other text.
 std::optional<Channels> parseCssColour(const QString& text);
 
+// "rgb(255, 128, 0)".
+QString cssRgbText(const Channels& rgb);
+// "hsl(30, 100%, 50%)", in whole numbers.
+QString cssHslText(const Channels& rgb);
+// "oklch(73.19% 0.1858 52.98)": lightness to 0.01 %, chroma to 0.0001, hue to 0.01 degree,
+// trailing zeros dropped; a grey has chroma 0 and hue "none".
+QString cssOklchText(const Channels& rgb);
+
 } // namespace cssColour

@@ -129,7 +129,8 @@ TEST_F(Inventory, ListsFontsAndColours) {
     for (int i = 0; i < f.cboWhat->count(); ++i) {
         items << f.cboWhat->itemText(i);
     }
-    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray"}));
+    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
+                                  "CSS hsl", "CSS oklch"}));
     EXPECT_EQ(f.cboStore->count(), 0);
     EXPECT_EQ(f.txtHex->maxLength(), 6);
     EXPECT_TRUE(f.txtDec->isReadOnly());
