@@ -1,13 +1,12 @@
 #include "editor/ColourEditor.h"
 
+#include "editor/HexPaste.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
 #include "palette/SafePalette.h"
 #include "scheme/SchemeEditor.h"
 #include "shell/frmTintwell.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
@@ -17,9 +16,7 @@ using namespace modColors;
 namespace {
 constexpr ColourValue LightYellow = 0x00C0FFFF;
 
-// Swallows Enter in the hex box through txtHex_KeyPress. A pasted code may come as the
-// program itself copies it, "#FF8000", or with blanks round it: the "#" and the blanks are
-// dropped before the box's six-character limit would cut off the last digit.
+// Swallows Enter in the hex box through txtHex_KeyPress.
 class HexKeyFilter : public QObject {
   public:
     HexKeyFilter(ColourEditor& editor, QObject* parent) : QObject(parent), editor_(editor) {}
@@ -30,15 +27,6 @@ class HexKeyFilter : public QObject {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
                 return editor_.txtHex_KeyPress(13) == 0;
-            }
-            auto* box = qobject_cast<QLineEdit*>(watched);
-            if (box != nullptr && !box->isReadOnly() && key->matches(QKeySequence::Paste)) {
-                QString code = QGuiApplication::clipboard()->text().trimmed();
-                if (code.startsWith(QLatin1Char('#'))) {
-                    code.remove(0, 1);
-                }
-                box->insert(code.trimmed());
-                return true;
             }
         }
         return QObject::eventFilter(watched, event);
@@ -59,6 +47,7 @@ void ColourEditor::wire() {
     QObject::connect(f.vsbDL, &QScrollBar::sliderMoved, &f, [this](int position) { vsbDL_Scroll(position); });
     QObject::connect(f.txtHex, &QLineEdit::textChanged, &f, [this] { txtHex_Change(); });
     f.txtHex->installEventFilter(new HexKeyFilter(*this, f.txtHex));
+    hexPaste::routePastes(*f.txtHex);
 }
 
 ColourValue ColourEditor::currentColour() const {

@@ -1,5 +1,6 @@
 #include "notation/Notations.h"
 
+#include "colour/CssColourText.h"
 #include "notation/StandardColours.h"
 #include "platform/DesktopServices.h"
 #include "shell/Fonts.h"
@@ -53,6 +54,16 @@ void Notations::ShowNotation() {
         show(8, part(red) + QStringLiteral("  ") + part(green) + QStringLiteral("  ") + part(blue));
         break;
     }
+    // Style-sheet texts are as long as the VB and POV-Ray ones.
+    case CssRgb:
+        show(8, cssColour::cssRgbText({red, green, blue}));
+        break;
+    case CssHsl:
+        show(8, cssColour::cssHslText({red, green, blue}));
+        break;
+    case CssOklch:
+        show(8, cssColour::cssOklchText({red, green, blue}));
+        break;
     default:
         break;
     }

@@ -1,9 +1,11 @@
 #include "scheme/SchemeEditor.h"
 
+#include "colour/Contrast.h"
 #include "editor/ColourDialog.h"
 #include "editor/ColourEditor.h"
 #include "platform/DesktopServices.h"
 #include "scheme/StoredSchemes.h"
+#include "shell/PlainToolTip.h"
 #include "shell/frmTintwell.h"
 
 #include <QButtonGroup>
@@ -23,6 +25,14 @@ void SchemeEditor::wire() {
         QObject::connect(f.lblTag[i], &FormLabel::doubleClicked, &f, [this, i] { lblTag_DblClick(i); });
     }
     QObject::connect(f.cmdCopyTag, &QPushButton::clicked, &f, [this] { cmdCopyTag_Click(); });
+    showContrast();
+}
+
+void SchemeEditor::showContrast() {
+    const ColourValue page = f.lblTag[0]->backColour();
+    for (int slot = 1; slot < SlotCount; ++slot) {
+        setPlainToolTip(f.lblTag[slot], contrast::describe(f.lblTag[slot]->foreColour(), page));
+    }
 }
 
 void SchemeEditor::SchemeStep(ColourValue colour) {
@@ -41,6 +51,7 @@ void SchemeEditor::setSlot(int slot, const QString& code, ColourValue colour) {
     } else {
         f.lblTag[slot]->setForeColour(colour);
     }
+    showContrast();
 }
 
 void SchemeEditor::BuildBodyTag() {

@@ -36,4 +36,6 @@ class SchemeEditor {
     frmTintwell& f;
 
     void chooseSlot(int index);
+    // Each sample word's tool tip tells its contrast against the page.
+    void showContrast();
 };

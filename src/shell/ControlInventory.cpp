@@ -243,7 +243,8 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 2880,
                  .width = 1215,
                  .height = 315,
-                 .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray"},
+                 .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
+                           "CSS oklch"},
                  .bind = into(c.cboWhat)});
     t.push_back({.name = "txtDec",
                  .kind = Kind::TextBox,

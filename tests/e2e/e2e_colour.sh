@@ -74,7 +74,7 @@ sleep 0.3
 expect_preview "#3366CC" "after the sixth character"
 copy_and_expect "#3366CC"
 
-pick_notation End # POV-Ray
+pick_notation End Up Up Up # POV-Ray, three above the style-sheet notations
 copy_and_expect "0.200  0.400  0.800"
 
 # Five digits and a letter that is no hex digit: the message, and the colour stays.
@@ -93,6 +93,17 @@ sleep 0.3
 expect_preview "#3366CC" "after the message"
 copy_and_expect "0.200  0.400  0.800"
 
+pick_notation End # CSS oklch
+copy_and_expect "oklch(53.25% 0.1679 262.29)"
+
+# A CSS colour name pasted with Ctrl+V becomes its six digits.
+printf 'rebeccapurple' | xclip -selection clipboard -i
+click_at $HEX_X $HEX_Y
+xdotool key ctrl+v
+sleep 0.3
+expect_preview "#663399" "after pasting rebeccapurple"
+copy_and_expect "oklch(44.03% 0.1603 303.37)"
+
 close_tintwell
-[ "$(conf_value Init cboWhat | sed 's/^\\s/ /')" = " 6" ] || fail "stored notation is '$(conf_value Init cboWhat)'"
+[ "$(conf_value Init cboWhat | sed 's/^\\s/ /')" = " 9" ] || fail "stored notation is '$(conf_value Init cboWhat)'"
 echo "e2e colour: ok"

@@ -70,7 +70,8 @@ TEST_F(StartUpColourTest, StoredNotationIsFilledBeforeTheFirstColour) {
         {"5", 5, "$e[30;1m"},
         {"1", 1, "#808080"},
         {"2", 2, "0x00808080"},
-        {"7", 0, "8421504"},
+        {" 9", 9, "oklch(59.99% 0 none)"},
+        {"10", 0, "8421504"},
         {"abc", 0, "8421504"},
         {"-1", 0, "8421504"},
     };

@@ -1,4 +1,4 @@
-// The seven notations of the current colour, "Not available", and copying.
+// The ten notations of the current colour, "Not available", and copying.
 #include "editor/ColourEditor.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
@@ -22,29 +22,37 @@ class NotationTest : public WindowTest {
 struct ColourTexts {
     const char* name;
     ColourValue colour;
-    std::array<const char*, 7> texts;
+    std::array<const char*, 10> texts;
 };
 
 const ColourTexts Expected[] = {
     {"black",
      RGB(0, 0, 0),
-     {"0", "#000000", "0x00000000", "QBColor( 0 )", "RGB(0 ,0 ,0)", "$e[30m", "0.000  0.000  0.000"}},
+     {"0", "#000000", "0x00000000", "QBColor( 0 )", "RGB(0 ,0 ,0)", "$e[30m", "0.000  0.000  0.000",
+      "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "oklch(0% 0 none)"}},
     {"white",
      RGB(255, 255, 255),
      {"16777215", "#FFFFFF", "0x00FFFFFF", "QBColor( 15 )", "RGB(255 ,255 ,255)", "$e[37;1m",
-      "1.000  1.000  1.000"}},
+      "1.000  1.000  1.000", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "oklch(100% 0 none)"}},
     {"red",
      RGB(255, 0, 0),
-     {"255", "#FF0000", "0x000000FF", "QBColor( 12 )", "RGB(255 ,0 ,0)", "$e[31;1m", "1.000  0.000  0.000"}},
+     {"255", "#FF0000", "0x000000FF", "QBColor( 12 )", "RGB(255 ,0 ,0)", "$e[31;1m", "1.000  0.000  0.000",
+      "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "oklch(62.8% 0.2577 29.23)"}},
     {"orange",
      RGB(255, 128, 0),
      {"33023", "#FF8000", "0x000080FF", "Not available", "RGB(255 ,128 ,0)", "Not available",
-      "1.000  0.502  0.000"}},
+      "1.000  0.502  0.000", "rgb(255, 128, 0)", "hsl(30, 100%, 50%)", "oklch(73.19% 0.1858 52.98)"}},
     {"blue-ish",
      RGB(51, 102, 204),
      {"13395507", "#3366CC", "0x00CC6633", "Not available", "RGB(51 ,102 ,204)", "Not available",
-      "0.200  0.400  0.800"}},
+      "0.200  0.400  0.800", "rgb(51, 102, 204)", "hsl(220, 60%, 50%)", "oklch(53.25% 0.1679 262.29)"}},
+    {"grey",
+     RGB(128, 128, 128),
+     {"8421504", "#808080", "0x00808080", "QBColor( 8 )", "RGB(128 ,128 ,128)", "$e[30;1m",
+      "0.502  0.502  0.502", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "oklch(59.99% 0 none)"}},
 };
+// The oklch texts are published reference values (the sRGB primaries, white, black, grey) or
+// were computed apart from the program, from linear sRGB straight to the cone space.
 
 bool unavailable(const char* text) {
     return QLatin1String(text) == QLatin1String("Not available");
@@ -55,7 +63,7 @@ bool unavailable(const char* text) {
 TEST_F(NotationTest, EveryColourInEveryNotation) {
     open();
     for (const ColourTexts& c : Expected) {
-        for (int notation = 0; notation < 7; ++notation) {
+        for (int notation = 0; notation < 10; ++notation) {
             for (bool colourFirst : {true, false}) {
                 SCOPED_TRACE(testing::Message()
                              << c.name << " notation " << notation << " colour first " << colourFirst);
@@ -70,7 +78,7 @@ TEST_F(NotationTest, EveryColourInEveryNotation) {
                 }
                 const QString text = QString::fromUtf8(c.texts[notation]);
                 EXPECT_EQ(f().txtDec->text(), text);
-                const bool small = notation == Notations::VB || notation == Notations::PovRay;
+                const bool small = notation == Notations::VB || notation >= Notations::PovRay;
                 EXPECT_EQ(f().txtDec->font().pointSizeF(), small ? 8.0 : 10.0);
                 EXPECT_EQ(f().txtDec->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
                 EXPECT_TRUE(f().txtDec->isReadOnly());
@@ -213,7 +221,8 @@ TEST_F(NotationTest, CopyButtonPutsTheFieldOnTheClipboardWhenClicked) {
     for (int i = 0; i < f().cboWhat->count(); ++i) {
         items << f().cboWhat->itemText(i);
     }
-    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray"}));
+    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
+                                  "CSS hsl", "CSS oklch"}));
     EXPECT_FALSE(f().cboWhat->isEditable());
 }
 

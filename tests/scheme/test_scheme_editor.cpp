@@ -185,3 +185,26 @@ TEST_F(SchemeTest, DoubleClickOnASampleChoosesItsSlotBeforeTheDialog) {
 }
 
 } // namespace
+
+// Each sample word's tool tip tells its contrast against the page, and follows every change
+// of a slot: the words' own colours and the page's.
+TEST_F(SchemeTest, SampleWordsTellTheirContrastWithThePage) {
+    show();
+    toggleEditor();
+    auto tips = [this] {
+        QStringList shown;
+        for (int i = 1; i < 5; ++i) {
+            shown << form->lblTag[i]->toolTip();
+        }
+        return shown;
+    };
+    EXPECT_EQ(tips(), (QStringList{"Contrast 21:1 (AAA)", "Contrast 8.5:1 (AAA)", "Contrast 9.4:1 (AAA)",
+                                   "Contrast 3.9:1 (AA Large)"}));
+    click(form->lblTag[0]);
+    click(form->lblStandartColor[0]); // a black page
+    EXPECT_EQ(tips(), (QStringList{"Contrast 1:1 (fails AA)", "Contrast 2.4:1 (fails AA)",
+                                   "Contrast 2.2:1 (fails AA)", "Contrast 5.2:1 (AA)"}));
+    click(form->lblTag[1]);
+    click(form->lblStandartColor[15]); // white text
+    EXPECT_EQ(tips().first(), QStringLiteral("Contrast 21:1 (AAA)"));
+}

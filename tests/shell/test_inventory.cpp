@@ -96,7 +96,11 @@ TEST_F(Inventory, ControlsLieWhereDesignedWithTheirTexts) {
         if (e.caption != nullptr) {
             EXPECT_EQ(textOf(w), QString::fromUtf8(e.caption)) << e.name;
         }
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(e.toolTip)) << e.name;
+        // The sample words' tips tell their contrast, which the scheme's own test checks.
+        const QLatin1String name(e.name);
+        if (!name.startsWith(QLatin1String("lblTag(")) || name == QLatin1String("lblTag(0)")) {
+            EXPECT_EQ(w->toolTip(), QString::fromUtf8(e.toolTip)) << e.name;
+        }
     }
 }
 
@@ -129,7 +133,8 @@ TEST_F(Inventory, ListsFontsAndColours) {
     for (int i = 0; i < f.cboWhat->count(); ++i) {
         items << f.cboWhat->itemText(i);
     }
-    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray"}));
+    EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
+                                  "CSS hsl", "CSS oklch"}));
     EXPECT_EQ(f.cboStore->count(), 0);
     EXPECT_EQ(f.txtHex->maxLength(), 6);
     EXPECT_TRUE(f.txtDec->isReadOnly());
