@@ -68,6 +68,10 @@ class frmTintwell : public QWidget, public Controls {
     int outerWidth_ = 0;
     int outerHeight_ = 0;
     bool unloaded_ = false;
+    // How long closing may wait for the settings file's lock.
+    static constexpr int CloseWaitMs = 700;
+
+    void tellUnsaved();
 
     void applyOuterSize();
 };
