@@ -92,6 +92,16 @@ void StandardColours::BuildCells() {
 }
 
 void StandardColours::lblStandartColor_Click(int index) {
+    markStandard(index);
+    f.palette.SwitchOffWithoutUndo();
+    f.flags.InStdSelect = true;
+    if (!f.flags.InShowColour) {
+        f.editor.ShowColour(QBColor(index));
+    }
+    f.flags.InStdSelect = false;
+}
+
+void StandardColours::markStandard(int index) {
     // Taking the mark off the cell that keeps it would only cost a repaint.
     if (StdIndex != index) {
         f.lblStandartColor[StdIndex]->setBorderStyle(0);
@@ -110,18 +120,14 @@ void StandardColours::lblStandartColor_Click(int index) {
         f.txtDec->setText(EscText);
         f.cmdSend->setEnabled(true);
     }
-    f.palette.SwitchOffWithoutUndo();
-    f.flags.InStdSelect = true;
-    if (!f.flags.InShowColour) {
-        f.editor.ShowColour(QBColor(index));
-    }
-    f.flags.InStdSelect = false;
 }
 
 void StandardColours::MatchColour(ColourValue colour) {
+    // Landing on a standard colour is no pick of it: the colour is shown already, and
+    // snapping (with its undo) must survive a refresh or a change of notation that lands here.
     for (int i = 0; i < 16; ++i) {
         if (Table[i].value == colour) {
-            lblStandartColor_Click(i);
+            markStandard(i);
             return;
         }
     }

@@ -33,4 +33,7 @@ class StandardColours {
 
   private:
     frmTintwell& f;
+
+    // Marks cell i and shows its name and notation texts; the colour itself is left alone.
+    void markStandard(int index);
 };

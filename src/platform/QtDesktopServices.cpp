@@ -7,6 +7,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QUrl>
@@ -149,18 +150,29 @@ void QtDesktopServices::openAddress(const QString& address) {
 }
 
 int QtDesktopServices::messageBox(const QString& text, int style, const QString& title) {
+    // Texts are shown as written: a scheme named "<b>A</b>" is not bold, double blanks stay.
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
     if (style == StyleYesNoQuestion) {
-        const auto answer = QMessageBox::question(QApplication::activeWindow(), title, text,
-                                                  QMessageBox::Yes | QMessageBox::No);
-        return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
     }
-    QMessageBox::information(QApplication::activeWindow(), title, text, QMessageBox::Ok);
+    box.setIcon(QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
     return AnswerOk;
 }
 
 QString QtDesktopServices::inputBox(const QString& prompt, const QString& title, const QString& defaultText) {
-    bool ok = false;
-    const QString text = QInputDialog::getText(QApplication::activeWindow(), title, prompt, QLineEdit::Normal,
-                                               defaultText, &ok);
-    return ok ? text : QString();
+    QInputDialog box(QApplication::activeWindow());
+    box.setWindowTitle(title);
+    box.setLabelText(prompt);
+    box.setTextValue(defaultText);
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setTextFormat(Qt::PlainText);
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }

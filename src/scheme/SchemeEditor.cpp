@@ -6,6 +6,8 @@
 #include "scheme/StoredSchemes.h"
 #include "shell/frmTintwell.h"
 
+#include <QButtonGroup>
+
 using namespace modColors;
 
 void SchemeEditor::wire() {
@@ -80,10 +82,11 @@ void SchemeEditor::cmdCopyTag_Click() {
 }
 
 void SchemeEditor::clearOptionButtons() {
-    // Auto-exclusive buttons refuse to leave their group empty; lift that for the moment.
+    // An exclusive group refuses to be left empty; lift that for the moment.
+    QButtonGroup* group = f.optTag[0]->group();
+    group->setExclusive(false);
     for (QRadioButton* option : f.optTag) {
-        option->setAutoExclusive(false);
         option->setChecked(false);
-        option->setAutoExclusive(true);
     }
+    group->setExclusive(true);
 }

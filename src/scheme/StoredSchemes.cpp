@@ -6,8 +6,11 @@
 #include "scheme/SchemeEditor.h"
 #include "shell/frmTintwell.h"
 
+#include <QComboBox>
+#include <QEvent>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <limits>
 
 using namespace modColors;
@@ -22,11 +25,41 @@ constexpr int NoCounter = -1;
 // Where each slot's code starts in a stored tag (0-based), seven characters each.
 constexpr std::array<int, SchemeEditor::SlotCount> CodeStart{14, 27, 40, 54, 68};
 constexpr int CodeLength = 7;
+
+// Qt raises no change when the user chooses the entry that is already selected, yet a user
+// does that to throw away edits. This remembers the selection as the user starts to choose
+// (a press, a key or the wheel on the list) and reloads when the choice is that same entry.
+// Choices that move the selection are loaded by the change itself.
+class ReselectWatch : public QObject {
+  public:
+    ReselectWatch(QComboBox* list, std::function<void()> reload) : QObject(list), list_(list) {
+        list->installEventFilter(this);
+        connect(list, &QComboBox::activated, this, [this, reload](int index) {
+            if (index == before_) {
+                reload();
+            }
+        });
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::KeyPress || type == QEvent::Wheel) {
+            before_ = list_->currentIndex();
+        }
+        return false;
+    }
+
+  private:
+    QComboBox* list_;
+    int before_ = -1;
+};
 } // namespace
 
 void StoredSchemes::wire() {
     QObject::connect(f.cmdTagEditor, &QPushButton::clicked, &f, [this] { cmdTagEditor_Click(); });
     QObject::connect(f.cboStore, &QComboBox::currentIndexChanged, &f, [this] { cboStore_Click(); });
+    new ReselectWatch(f.cboStore, [this] { cboStore_Click(); });
     QObject::connect(f.cmdStoreTag, &QPushButton::clicked, &f, [this] { cmdStoreTag_Click(); });
     QObject::connect(f.cmdDeleteTag, &QPushButton::clicked, &f, [this] { cmdDeleteTag_Click(); });
 }

@@ -3,6 +3,7 @@
 #include "shell/Controls.h"
 #include "shell/Fonts.h"
 #include "shell/FormScrollBar.h"
+#include "shell/PlainToolTip.h"
 #include "shell/Twips.h"
 
 #include <QHash>
@@ -10,6 +11,10 @@
 namespace inventory {
 
 namespace {
+
+// A label's text colour where the layout names none, as on the classic desktop: it reads on
+// light and dark themes alike.
+constexpr auto ButtonText = systemColour(18);
 
 QRect pixelRect(const ControlSpec& row) {
     return QRect(twipsToPixels(row.left), twipsToPixels(row.top), twipsToPixels(row.width),
@@ -31,9 +36,7 @@ void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole
 QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
     auto* label = new FormLabel(parent);
     label->setText(QString::fromUtf8(row.caption));
-    if (row.fore != Unset) {
-        label->setForeColour(row.fore);
-    }
+    label->setForeColour(row.fore != Unset ? row.fore : ButtonText);
     if (row.back != Unset) {
         label->setBackColour(row.back);
     }
@@ -136,7 +139,7 @@ void build(QWidget* window, Controls& controls) {
         const bool bold = row.flags & Bold;
         w->setFont(uiFont(row.points, bold, row.flags & Underline, row.flags & Mono));
         if (*row.toolTip) {
-            w->setToolTip(QString::fromUtf8(row.toolTip));
+            setPlainToolTip(w, QString::fromUtf8(row.toolTip));
         }
         if (row.kind == Kind::Frame) {
             frames.insert(row.name, w);
@@ -144,8 +147,7 @@ void build(QWidget* window, Controls& controls) {
         const QRect r = pixelRect(row);
         if (row.kind == Kind::Label && row.width == 0) {
             w->move(r.topLeft());
-            static_cast<FormLabel*>(w)->setFittedToText(true);
-            w->adjustSize();
+            static_cast<FormLabel*>(w)->fitToText();
         } else if (row.kind == Kind::Combo) {
             w->setGeometry(r.x(), r.y(), r.width(), w->sizeHint().height());
         } else {

@@ -2,10 +2,42 @@
 
 #include "shell/Controls.h"
 
+#include <QButtonGroup>
 #include <QWidget>
 #include <vector>
 
+namespace {
+// Qt groups auto-exclusive buttons by parent, counting those in child frames too, so one row
+// would take the tab stops of the other. A group of its own keeps each row apart. The Tab
+// stop is the chosen button, or the first while none is chosen; Qt moves it with the focus,
+// and a choice made by the program moves it here.
+void makeTabStop(QButtonGroup* group, QAbstractButton* stop) {
+    for (QAbstractButton* b : group->buttons()) {
+        b->setFocusPolicy(b == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+template <class Buttons> void groupOptions(const Buttons& buttons, QAbstractButton* first) {
+    auto* group = new QButtonGroup(first->parentWidget());
+    QAbstractButton* stop = first;
+    for (QAbstractButton* b : buttons) {
+        group->addButton(b);
+        if (b->isChecked()) {
+            stop = b;
+        }
+    }
+    makeTabStop(group, stop);
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, [group](QAbstractButton* b, bool checked) {
+        if (checked) {
+            makeTabStop(group, b);
+        }
+    });
+}
+} // namespace
+
 void setFocusOrder(Controls& c) {
+    groupOptions(c.optTag, c.optTag[1]);
+    groupOptions(c.optPerformance, c.optPerformance[0]);
     std::vector<QWidget*> order{c.cmdWinColor,  c.vsbColor[0],  c.vsbColor[1], c.vsbColor[2],
                                 c.vsbDL,        c.txtHex,       c.cboWhat,     c.cmdSend,
                                 c.cmdTagEditor, c.cmdColorName, c.chkOnTop,    c.cboStore,

@@ -2,5 +2,6 @@
 
 struct Controls;
 
-// Tab order of the window's controls; controls that take no focus are left out.
+// Tab order of the window's controls; controls that take no focus are left out. Each row of
+// option buttons becomes one exclusive group and one Tab stop, and arrows move within it.
 void setFocusOrder(Controls& c);

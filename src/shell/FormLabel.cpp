@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 
 FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
+    // Captions are shown as written; Qt would read "<...>" in one as markup.
+    setTextFormat(Qt::PlainText);
     setFrameShape(QFrame::NoFrame);
     applyColours();
 }
@@ -20,10 +22,24 @@ void FormLabel::setBorderStyle(int style) {
     }
     setFrameShape(style == 1 ? QFrame::Box : QFrame::NoFrame);
     setLineWidth(1);
-    // A label sized to its text grows round a new border instead of clipping the text.
     if (fittedToText_) {
-        adjustSize();
+        keepRoomForBorder();
     }
+}
+
+// The border is one pixel wide and drawn at the label's edge; without it the same pixel is left
+// empty round the text. (QFrame keeps its frame inside the contents margins, so the frame
+// rectangle is what moves.)
+void FormLabel::keepRoomForBorder() {
+    setFrameRect(borderStyle() == 1 ? rect() : rect().adjusted(1, 1, -1, -1));
+}
+
+void FormLabel::fitToText() {
+    fittedToText_ = true;
+    // Qt indents the text of a framed label by half an "x", which would move it with the border.
+    setIndent(0);
+    keepRoomForBorder();
+    adjustSize();
 }
 
 void FormLabel::setBackColour(modColors::ColourValue colour) {
@@ -48,12 +64,24 @@ void FormLabel::setTransparent(bool transparent) {
 }
 
 void FormLabel::applyColours() {
+    const bool outer = applyingColours_;
+    applyingColours_ = true;
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(back_));
     pal.setColor(QPalette::WindowText, toQColor(fore_));
     setPalette(pal);
     setAutoFillBackground(!transparent_);
     update();
+    applyingColours_ = outer;
+}
+
+// System colours (the desktop's button text, ...) follow a change of the desktop's palette.
+// The desktop's new palette reaches a child as a change of the palette it inherits.
+void FormLabel::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && !applyingColours_ && (back_ < 0 || fore_ < 0)) {
+        applyColours();
+    }
 }
 
 int FormLabel::buttonCode(Qt::MouseButton button) {

@@ -26,8 +26,10 @@ class FormLabel : public QLabel {
     // Transparent labels show their parent through; opaque ones fill with backColour.
     void setTransparent(bool transparent);
 
-    // Keeps the label sized to its text when its border changes.
-    void setFittedToText(bool fitted) { fittedToText_ = fitted; }
+    // Sizes the label to its text once, with room for a border round the text whether one is
+    // shown or not: switching the border then neither moves the text nor grows the label
+    // under its neighbours.
+    void fitToText();
 
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
@@ -42,6 +44,7 @@ class FormLabel : public QLabel {
     void mouseMoved();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -49,6 +52,7 @@ class FormLabel : public QLabel {
 
   private:
     void applyColours();
+    void keepRoomForBorder();
 
     modColors::ColourValue back_ = 0xFFFFFF;
     modColors::ColourValue fore_ = 0;
@@ -56,5 +60,6 @@ class FormLabel : public QLabel {
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
     bool fittedToText_ = false;
+    bool applyingColours_ = false;
     QString tag_;
 };

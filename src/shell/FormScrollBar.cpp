@@ -1,6 +1,66 @@
 #include "shell/FormScrollBar.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+
+namespace {
+
+// The desktop's scroll bar with the proportions of the window's design: the bars are 9 px
+// thick and the corner ones only 49 and 41 px long, where the desktop's own arrows and
+// smallest thumb would leave the thumb no room to travel.
+class FormScrollBarStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        const auto* bar = qobject_cast<const QScrollBar*>(widget);
+        if (bar && (metric == PM_ScrollBarExtent || metric == PM_ScrollBarSliderMin)) {
+            return bar->orientation() == Qt::Vertical ? bar->width() : bar->height();
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+// One style for all the bars, made on first use and going with the application.
+QStyle* formScrollBarStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new FormScrollBarStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// The step a key asks for, as a direction on the screen: Sub towards the top or left end,
+// Add towards the bottom or right end, whatever the bar's orientation.
+QAbstractSlider::SliderAction keyAction(int key) {
+    switch (key) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        return QAbstractSlider::SliderSingleStepSub;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        return QAbstractSlider::SliderSingleStepAdd;
+    case Qt::Key_PageUp:
+        return QAbstractSlider::SliderPageStepSub;
+    case Qt::Key_PageDown:
+        return QAbstractSlider::SliderPageStepAdd;
+    case Qt::Key_Home:
+        return QAbstractSlider::SliderToMinimum;
+    case Qt::Key_End:
+        return QAbstractSlider::SliderToMaximum;
+    default:
+        return QAbstractSlider::SliderNoAction;
+    }
+}
+
+} // namespace
+
 FormScrollBar::FormScrollBar(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
+    setStyle(formScrollBarStyle());
     // actionTriggered comes after the position has moved and before the value follows it.
     connect(this, &QAbstractSlider::actionTriggered, this, &FormScrollBar::turnAction);
 }
@@ -22,7 +82,19 @@ void FormScrollBar::mousePressEvent(QMouseEvent* event) {
 }
 
 void FormScrollBar::keyPressEvent(QKeyEvent* event) {
-    asUser([&] { QScrollBar::keyPressEvent(event); });
+    const SliderAction action = keyAction(event->key());
+    if (action == SliderNoAction) {
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    asUser([&] { triggerAction(action); });
+    event->accept();
+}
+
+// The menu's "Top", "Page up", "Scroll up" (or "Left edge", ...) are Sub actions, like the
+// arrow they stand for.
+void FormScrollBar::contextMenuEvent(QContextMenuEvent* event) {
+    asUser([&] { QScrollBar::contextMenuEvent(event); });
 }
 
 // The wheel moves the value directly rather than through a step action: turning the wheel

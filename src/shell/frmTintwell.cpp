@@ -13,6 +13,7 @@
 #include "shell/ControlInventory.h"
 #include "shell/FocusOrder.h"
 #include "shell/Fonts.h"
+#include "shell/PanelReach.h"
 #include "shell/Twips.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
@@ -51,6 +52,7 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     inventory::build(this, *this);
     txtDec->setFocusPolicy(Qt::NoFocus);
     setFocusOrder(*this);
+    reach_ = std::make_unique<PanelReach>(*this);
 
     editor.wire();
     dialog.wire();
@@ -90,8 +92,10 @@ void frmTintwell::applyOuterSize() {
         return;
     }
     // A fixed size: the user cannot uncover a panel by resizing.
-    setFixedSize(twipsToPixels(outerWidth_ - FrameWidthTwips),
-                 twipsToPixels(outerHeight_ - FrameHeightTwips));
+    const int clientWidth = outerWidth_ - FrameWidthTwips;
+    const int clientHeight = outerHeight_ - FrameHeightTwips;
+    setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    reach_->apply(clientWidth, clientHeight);
 }
 
 QString frmTintwell::getSetting(const QString& section, const QString& key,

@@ -17,6 +17,7 @@ class SchemeEditor;
 class StoredSchemes;
 class WindowHole;
 class WindowExtras;
+class PanelReach;
 
 // The program's one window. It owns the controls (built from the inventory), the shared
 // guard flags and one object per room; it wires each room and runs start-up and shut-down.
@@ -68,6 +69,7 @@ class frmTintwell : public QWidget, public Controls {
     int outerWidth_ = 0;
     int outerHeight_ = 0;
     bool unloaded_ = false;
+    std::unique_ptr<PanelReach> reach_;
     // How long closing may wait for the settings file's lock.
     static constexpr int CloseWaitMs = 700;
 

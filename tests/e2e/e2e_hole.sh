@@ -33,13 +33,13 @@ expect_standard_hole() {
     expect_pixel 292 90 "$PREVIEW" "$1: preview above the hole"
     expect_pixel 292 115 "$PREVIEW" "$1: preview below the hole"
 }
-# Drags the Left slider's thumb (client 376..449 x 352..361, thumb near 402..429) 11 pixels
+# Drags the Left slider's thumb (client 376..449 x 352..361, 9-px thumb near 416..424) 11 pixels
 # to the left, one pixel at a time as a hand would.
 drag_left_slider() {
     local ox oy dx
     read -r ox oy < <(window_origin)
-    xdotool mousemove $((ox + 415)) $((oy + 356)) mousedown 1
-    for dx in $(seq 11); do xdotool mousemove $((ox + 415 - dx)) $((oy + 356)); sleep 0.03; done
+    xdotool mousemove $((ox + 420)) $((oy + 356)) mousedown 1
+    for dx in $(seq 11); do xdotool mousemove $((ox + 420 - dx)) $((oy + 356)); sleep 0.03; done
     xdotool mouseup 1
     sleep 0.4
 }

@@ -2,12 +2,11 @@
 
 #include "editor/ColourEditor.h"
 #include "shell/frmTintwell.h"
+#include "support/ScrollBarParts.h"
 #include "support/WindowFixture.h"
 
 #include <QApplication>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <array>
 #include <functional>
@@ -31,19 +30,7 @@ inline bool flagsClear(const GuardFlags& g) {
 }
 
 inline QPoint thumbCentre(QScrollBar* bar) {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.upsideDown = bar->invertedAppearance();
-    return bar->style()
-        ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar)
-        .center();
+    return scrollBarPart(bar, QStyle::SC_ScrollBarSlider).center();
 }
 
 // Presses the thumb, moves it `steps` times by `dy` pixels (negative is up) and calls

@@ -152,20 +152,26 @@ TEST_F(StandardColoursTest, StandardColourIsMarkedHoweverItIsReached) {
     }
 }
 
-// A change of notation matches the preview too: with a standard colour current that refreshes
-// the same colour once more; with any other colour it does not.
+// A change of notation matches the preview too: it marks a standard colour (or clears the
+// mark) without showing the colour once more, since it is current already.
 TEST_F(StandardColoursTest, NotationChangeMatchesThePreview) {
     open();
     struct Case {
         ColourValue colour;
-        int extraRefreshes;
+        int marked;
     };
-    for (const Case& c : {Case{RGB(0, 128, 128), 1}, Case{RGB(0, 128, 129), 0}}) {
+    for (const Case& c : {Case{RGB(0, 128, 128), 3}, Case{RGB(0, 128, 129), -1}}) {
         f().editor.ShowColour(c.colour);
         const int before = f().editor.refreshCount();
-        f().cboWhat->setCurrentIndex((f().cboWhat->currentIndex() + 1) % 7);
-        EXPECT_EQ(f().editor.refreshCount(), before + c.extraRefreshes);
+        f().cboWhat->setCurrentIndex(Notations::QBColor);
+        f().cboWhat->setCurrentIndex(Notations::Html);
+        EXPECT_EQ(f().editor.refreshCount(), before);
         EXPECT_EQ(f().lblCMix->backColour(), c.colour);
+        if (c.marked < 0) {
+            expectNoneSelected();
+        } else {
+            expectSelected(c.marked);
+        }
     }
 }
 

@@ -78,6 +78,23 @@ TEST_F(PaletteTest, ReachingAStandardColourWhileSnappingKeepsItOn) {
     expectSnappingOn(f(), true);
 }
 
+TEST_F(PaletteTest, ChoosingANotationOnASnappedStandardColourKeepsSnapping) {
+    open();
+    // FF0101 snaps to red, a standard colour; every notation is chosen from there.
+    for (int notation = 0; notation < f().cboWhat->count(); ++notation) {
+        SCOPED_TRACE(notation);
+        f().cboWhat->setCurrentIndex(notation == 0 ? 1 : 0);
+        f().txtHex->setText(QStringLiteral("FF0101"));
+        QTest::mouseClick(f().chkSF, Qt::LeftButton);
+        ASSERT_EQ(f().txtHex->text(), "FF0000");
+        f().cboWhat->setCurrentIndex(notation);
+        expectSnappingOn(f(), true);
+        EXPECT_TRUE(f().flags.SafeUndo);
+        QTest::mouseClick(f().chkSF, Qt::LeftButton);
+        EXPECT_EQ(f().txtHex->text(), "FF0101") << "the undo survives";
+    }
+}
+
 TEST_F(PaletteTest, DraggingAThumbEndsSnappingWithoutUndo) {
     open();
     show(255, 128, 0);

@@ -2,6 +2,8 @@
 
 #include "platform/DesktopServices.h"
 
+#include <QAbstractItemView>
+
 using modColors::RGB;
 
 namespace {
@@ -244,6 +246,40 @@ TEST_P(NameTest, IsStoredListedAndLoadedExactly) {
     click(form->cmdStoreTag);
     ASSERT_EQ(desktop.messages.size(), 1);
     EXPECT_EQ(desktop.messages[0].text, overwriteQuestion(name));
+}
+
+// The user chooses from the open list: a click opens it, Enter takes the entry.
+void chooseFromList(QComboBox* list, int k) {
+    QTest::mouseClick(list, Qt::LeftButton);
+    QAbstractItemView* view = list->view();
+    ASSERT_TRUE(view->isVisible());
+    view->setCurrentIndex(view->model()->index(k, 0));
+    QTest::keyClick(view, Qt::Key_Return);
+}
+
+// Choosing the entry that is selected throws the edits away; any choice loads exactly once
+// (a short piece reports once per load).
+TEST_F(SchemeTest, ChoosingTheSelectedEntryAgainLoadsItAgain) {
+    preset(StoredSchemes::Section, StoredSchemes::DefaultName, DefaultTag);
+    preset(StoredSchemes::Section, QStringLiteral("Short"), QStringLiteral("<BODY BGCOLOR=#FFF>"));
+    show();
+    toggleEditor();
+    ASSERT_EQ(selected(), 0);
+    click(form->optTag[1]);
+    form->txtHex->setText(QStringLiteral("ABCDEF"));
+    ASSERT_EQ(tag(), defaultWith(1, QStringLiteral("#ABCDEF")));
+
+    chooseFromList(form->cboStore, 0);
+    EXPECT_EQ(tag(), DefaultTag);
+    EXPECT_EQ(code(1), QStringLiteral("#000000"));
+    EXPECT_FALSE(form->optTag[1]->isChecked());
+
+    chooseFromList(form->cboStore, 1);
+    EXPECT_EQ(selected(), 1);
+    EXPECT_EQ(desktop.messages.size(), 1);
+    chooseFromList(form->cboStore, 1);
+    EXPECT_EQ(desktop.messages.size(), 2);
+    EXPECT_EQ(tag(), QStringLiteral("<BODY BGCOLOR=#FFF>"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
