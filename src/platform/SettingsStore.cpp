@@ -63,6 +63,10 @@ struct SettingsStore::Impl {
 
     QSet<QPair<QString, QString>> told;
     NoticeHandler handler;
+    // Told to the handler only once the call is done: the handler may open a modal box, and
+    // the lock must not be held nor the store half-way through a write while it is open.
+    QStringList pending;
+    bool delivering = false;
     std::unique_ptr<QTimer> retry;
     int retryMs = FirstRetryMs;
 
@@ -73,8 +77,34 @@ struct SettingsStore::Impl {
         told.insert({path, kind});
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
         std::fflush(stderr);
-        if (handler)
-            handler(text);
+        pending.append(text);
+    }
+
+    void deliver() {
+        if (delivering)
+            return;
+        delivering = true;
+        while (!pending.isEmpty()) {
+            const QString text = pending.takeFirst();
+            if (handler)
+                handler(text);
+        }
+        delivering = false;
+    }
+
+    // The kept changes, at most a removal and a value per key: a key set again while it waits
+    // takes the new value in its place, so a busy lock does not make the list grow with each click.
+    static void keep(QList<Change>& kept, const Change& change) {
+        for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
+            if (it->section != change.section || it->key != change.key)
+                continue;
+            // A value after a removal goes to the end of its section, as it would in the file.
+            if (it->remove && !change.remove)
+                break;
+            *it = change;
+            return;
+        }
+        kept.append(change);
     }
 
     static QString prefix(const QString& app, const QString& path) {
@@ -233,6 +263,7 @@ struct SettingsStore::Impl {
                 attemptAll();
                 retryMs = std::min(retryMs * 2, LongestRetryMs);
                 scheduleRetry();
+                deliver();
             });
         }
         if (!retry->isActive())
@@ -267,8 +298,10 @@ QString SettingsStore::GetSetting(const QString& app, const QString& section, co
             if (it->section == section && it->key == key)
                 return it->remove ? defaultValue : it->value;
     }
-    const QString* value = findValue(d->loadForReading(app, path).parsed.doc, section, key);
-    return value == nullptr ? defaultValue : *value;
+    const QString* found = findValue(d->loadForReading(app, path).parsed.doc, section, key);
+    const QString value = found == nullptr ? defaultValue : *found;
+    d->deliver();
+    return value;
 }
 
 QList<QPair<QString, QString>> SettingsStore::GetAllSettings(const QString& app,
@@ -277,6 +310,7 @@ QList<QPair<QString, QString>> SettingsStore::GetAllSettings(const QString& app,
     const Document& doc = d->loadForReading(app, path).parsed.doc;
     const qsizetype s = findSection(doc, section);
     Rows result = s < 0 ? Rows{} : rows(doc.sections[s]);
+    d->deliver();
     const auto waiting = d->waiting.constFind(path);
     if (waiting == d->waiting.cend())
         return result;
@@ -299,9 +333,11 @@ bool SettingsStore::SaveSettings(const QString& app, const QList<Change>& change
     const QString path = filePath(app);
     Impl::Waiting& waiting = d->waiting[path];
     waiting.app = app;
-    waiting.changes += changes;
+    for (const Change& change : changes)
+        Impl::keep(waiting.changes, change);
     const bool done = d->attempt(path);
     d->scheduleRetry();
+    d->deliver();
     return done;
 }
 
@@ -324,6 +360,7 @@ bool SettingsStore::flush(int waitMs) {
     while (!d->attemptAll() && timer.elapsed() + FlushPollMs < waitMs)
         QThread::msleep(FlushPollMs);
     d->scheduleRetry();
+    d->deliver();
     return d->waiting.isEmpty();
 }
 

@@ -35,7 +35,8 @@ TEST_F(StoreInWindow, CloseWithTheLockHeldEndsQuicklyAndSaysWhatWasNotSaved) {
     QElapsedTimer timer;
     timer.start();
     close();
-    EXPECT_LT(timer.elapsed(), 1000);
+    // Generous for a loaded machine; it took 40 s when each key waited for the lock in turn.
+    EXPECT_LT(timer.elapsed(), 3000);
     ASSERT_EQ(desktop.messages.size(), 1);
     const QString text = desktop.messages[0].text;
     EXPECT_EQ(desktop.messages[0].style, DesktopServices::StyleOkOnly);

@@ -48,7 +48,7 @@ TEST_F(SharedSchemes, UnwritableFileIsToldOncePerKindAndTheListKeepsTheSchemes) 
     desktop.inputAnswers = {"Mine", "Other"};
     click(form->cmdStoreTag);
     click(form->cmdStoreTag);
-    EXPECT_LT(timer.elapsed(), 300);
+    EXPECT_LT(timer.elapsed(), 2000) << "each write waited 5 s for the lock";
     EXPECT_EQ(listed(), (QStringList{"Standart", "Mine", "Other"}));
     const QStringList told = messageTexts();
     ASSERT_EQ(told.size(), 2) << told.join('|').toStdString();
@@ -71,7 +71,7 @@ TEST_F(SharedSchemes, SchemesStoredWhileTheLockIsHeldAreSavedWhenItIsFree) {
     QElapsedTimer timer;
     timer.start();
     click(form->cmdStoreTag);
-    EXPECT_LT(timer.elapsed(), 100);
+    EXPECT_LT(timer.elapsed(), 1000);
     EXPECT_EQ(listed(), (QStringList{"Standart", "Mine"}));
     EXPECT_EQ(SettingsStore(dir.path()).GetSetting(frmTintwell::Title, "Pallettes", "Mine", "none"), "none");
     lock.reset();
