@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
+    clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)
 )
 
 missing=()
