@@ -11,6 +11,7 @@ PACKAGES=(
     dpkg-dev file lintian desktop-file-utils appstream
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
     weston qt6-wayland xcompmgr
+    clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)
 )
 
 missing=()

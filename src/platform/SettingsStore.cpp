@@ -1,292 +1,34 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/SettingsStoreFile.h"
+#include "platform/SettingsStoreFormat.h"
+
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
-#include <QMutex>
-#include <QSaveFile>
+#include <QMap>
 #include <QSet>
-#include <QStringDecoder>
+#include <QThread>
+#include <QTimer>
+#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <utility>
 
+using namespace settingsFormat;
+using settingsFile::Stamp;
+
 namespace {
+constexpr int FirstRetryMs = 250;
+constexpr int LongestRetryMs = 2000;
+constexpr int FlushPollMs = 20;
+// Writes that find the file replaced between reading and renaming start over this often.
+constexpr int ReplaceRounds = 3;
 
-using Rows = QList<QPair<QString, QString>>;
-
-struct Section {
-    QString name;
-    Rows rows;
-};
-using Document = QList<Section>;
-
-// A crashed holder is noticed at once by its dead pid; the age limit only covers a hung one.
-constexpr int StaleLockMs = 10000;
-
-// Only blanks and tabs: other spaces are written unescaped and must survive a read.
-QStringView trimmed(QStringView s) {
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && (s[begin] == u' ' || s[begin] == u'\t'))
-        ++begin;
-    while (end > begin && (s[end - 1] == u' ' || s[end - 1] == u'\t'))
-        --end;
-    return s.sliced(begin, end - begin);
-}
-
-// Characters written as a backslash and themselves, and those written as a backslash and a letter.
-constexpr QStringView SelfEscaped = u"\\=[];#%";
-constexpr QStringView Named = u"\n\r\t ";
-constexpr QStringView NamedLetters = u"nrts";
-
-QString escapeText(const QString& text) {
-    qsizetype lead = 0;
-    qsizetype trail = text.size();
-    while (lead < trail && text[lead] == u' ')
-        ++lead;
-    while (trail > lead && text[trail - 1] == u' ')
-        --trail;
-
-    QString out;
-    out.reserve(text.size() + 8);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const char16_t u = c.unicode();
-        const qsizetype named = (u == u' ' && i >= lead && i < trail) ? -1 : Named.indexOf(c);
-        if (SelfEscaped.contains(c)) {
-            out += u'\\';
-            out += c;
-        } else if (named >= 0) {
-            out += u'\\';
-            out += NamedLetters[named];
-        } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
-            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
-        } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
-        } else if (c.isSurrogate()) {
-            out += QStringLiteral("\\u{%1}").arg(uint(u), 0, 16);
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-// -1 for a character that is not a hex digit.
-int hexDigit(QChar c) {
-    return int(QStringView(u"0123456789abcdef").indexOf(c.toLower()));
-}
-
-// False on an unknown or cut-off escape.
-bool unescapeText(QStringView raw, QString& out) {
-    out.clear();
-    out.reserve(raw.size());
-    const qsizetype n = raw.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (raw[i] != u'\\') {
-            out += raw[i];
-            continue;
-        }
-        if (++i == n)
-            return false;
-        if (SelfEscaped.contains(raw[i])) {
-            out += raw[i];
-            continue;
-        }
-        if (const qsizetype named = NamedLetters.indexOf(raw[i]); named >= 0) {
-            out += Named[named];
-            continue;
-        }
-        if (raw[i] == u'x') {
-            if (i + 2 >= n || hexDigit(raw[i + 1]) < 0 || hexDigit(raw[i + 2]) < 0)
-                return false;
-            out += QChar(char16_t(hexDigit(raw[i + 1]) * 16 + hexDigit(raw[i + 2])));
-            i += 2;
-            continue;
-        }
-        if (raw[i] != u'u' || i + 1 >= n || raw[i + 1] != u'{')
-            return false;
-        char32_t code = 0;
-        qsizetype j = i + 2;
-        for (; j < n && j - (i + 2) < 6 && hexDigit(raw[j]) >= 0; ++j)
-            code = code * 16 + char32_t(hexDigit(raw[j]));
-        if (j == i + 2 || j >= n || raw[j] != u'}' || code > 0x10FFFF)
-            return false;
-        if (code > 0xFFFF) {
-            out += QChar(QChar::highSurrogate(code));
-            out += QChar(QChar::lowSurrogate(code));
-        } else {
-            out += QChar(char16_t(code));
-        }
-        i = j;
-    }
-    return true;
-}
-
-// Index of the first `target` that is not part of an escape, or -1.
-qsizetype findUnescaped(QStringView raw, QChar target) {
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] == u'\\')
-            ++i;
-        else if (raw[i] == target)
-            return i;
-    }
-    return -1;
-}
-
-qsizetype findSection(const Document& doc, const QString& name) {
-    for (qsizetype i = 0; i < doc.size(); ++i)
-        if (doc[i].name == name)
-            return i;
-    return -1;
-}
-
-qsizetype ensureSection(Document& doc, const QString& name) {
-    const qsizetype at = findSection(doc, name);
-    if (at >= 0)
-        return at;
-    doc.append({name, {}});
-    return doc.size() - 1;
-}
-
-qsizetype findKey(const Rows& rows, const QString& key) {
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        if (rows[i].first == key)
-            return i;
-    return -1;
-}
-
-// Returns false when the row already held this value.
-bool setRow(Rows& rows, const QString& key, const QString& value) {
-    const qsizetype at = findKey(rows, key);
-    if (at < 0) {
-        rows.append({key, value});
-        return true;
-    }
-    if (rows[at].second == value)
-        return false;
-    rows[at].second = value;
-    return true;
-}
-
-// Fills `doc`, or returns a short reason why the text is not a settings file.
-QString parse(QStringView text, Document& doc) {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0x7f)
-            return QStringLiteral("contains binary data");
-    }
-    qsizetype current = -1;
-    const QList<QStringView> lines = text.split(u'\n');
-    for (qsizetype n = 0; n < lines.size(); ++n) {
-        QStringView line = lines[n];
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QString where = QStringLiteral("line %1 ").arg(n + 1);
-        if (line.contains(u'\r'))
-            return where + QStringLiteral("has a stray carriage return");
-        line = trimmed(line);
-        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
-            continue;
-
-        if (line.startsWith(u'[')) {
-            const QStringView inner = line.sliced(1);
-            QString name;
-            if (findUnescaped(inner, u']') != inner.size() - 1)
-                return where + QStringLiteral("is an unfinished [section] line");
-            if (!unescapeText(trimmed(inner.chopped(1)), name))
-                return where + QStringLiteral("has a broken escape");
-            current = ensureSection(doc, name);
-            continue;
-        }
-
-        const qsizetype eq = findUnescaped(line, u'=');
-        if (eq < 0)
-            return where + QStringLiteral("is not a section, setting or comment");
-        if (current < 0)
-            return where + QStringLiteral("has a setting before any section");
-        QString key;
-        QString value;
-        if (!unescapeText(trimmed(line.first(eq)), key) || !unescapeText(trimmed(line.sliced(eq + 1)), value))
-            return where + QStringLiteral("has a broken escape");
-        setRow(doc[current].rows, key, value);
-    }
-    return {};
-}
-
-QByteArray serialise(const Document& doc) {
-    QString text;
-    for (const Section& section : doc) {
-        if (!text.isEmpty())
-            text += u'\n';
-        text += u'[' + escapeText(section.name) + QStringLiteral("]\n");
-        for (const auto& [key, value] : section.rows)
-            text += escapeText(key) + u'=' + escapeText(value) + u'\n';
-    }
-    return text.toUtf8();
-}
-
-struct Loaded {
-    Document doc;
-    QString problem;       // empty when the file read cleanly or is missing
-    bool keepable = false; // a regular file that can be moved aside
-};
-
-Loaded load(const QString& path) {
-    Loaded result;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return result;
-    if (info.isDir()) {
-        result.problem = QStringLiteral("it is a directory");
-        return result;
-    }
-    if (!info.isFile()) {
-        // Opening a pipe or device could block forever.
-        result.problem = QStringLiteral("it is not a regular file");
-        return result;
-    }
-    result.keepable = true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!file.exists())
-            result.keepable = false;
-        else
-            result.problem = file.errorString();
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.problem = file.errorString();
-        return result;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        result.problem = QStringLiteral("not valid UTF-8");
-    else
-        result.problem = parse(text, result.doc);
-    if (!result.problem.isEmpty())
-        result.doc.clear();
-    return result;
-}
-
-enum class Notice { Unreadable, NotSaved, Unlocked };
-
-// Each kind of trouble with a file is worth one line per process, not one per call.
-void reportOnce(const QString& path, Notice kind, const QString& line) {
-    static QMutex mutex;
-    static QSet<QPair<QString, int>> told;
-    const QMutexLocker locker(&mutex);
-    const QPair<QString, int> id{path, int(kind)};
-    if (told.contains(id))
-        return;
-    told.insert(id);
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
-    std::fflush(stderr);
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
 }
 
 QString keptName(const QString& path) {
@@ -296,78 +38,244 @@ QString keptName(const QString& path) {
     return name;
 }
 
-QString prefix(const QString& app, const QString& path) {
-    return QStringLiteral("%1: settings file %2").arg(app, QDir::toNativeSeparators(path));
+bool apply(Document& doc, const SettingsStore::Change& change) {
+    return change.remove ? removeKey(doc, change.section, change.key)
+                         : setValue(doc, change.section, change.key, change.value);
 }
-
-void reportUnreadable(const QString& app, const QString& path, const Loaded& loaded, const QString& kept,
-                      bool moved) {
-    QString outcome;
-    if (!loaded.keepable)
-        outcome = QStringLiteral("settings will not be saved");
-    else if (moved)
-        outcome = QStringLiteral("the file is kept as %1").arg(QDir::toNativeSeparators(kept));
-    else
-        outcome = QStringLiteral("the file will be kept as %1 when settings are next saved")
-                      .arg(QDir::toNativeSeparators(kept));
-    reportOnce(path, Notice::Unreadable,
-               QStringLiteral("%1 cannot be read (%2); starting from defaults, %3")
-                   .arg(prefix(app, path), loaded.problem, outcome));
-}
-
-Loaded loadForReading(const QString& app, const QString& path) {
-    Loaded loaded = load(path);
-    if (!loaded.problem.isEmpty())
-        reportUnreadable(app, path, loaded, keptName(path), false);
-    return loaded;
-}
-
-// Read-modify-write under the lock. `edit` returns false when nothing changed.
-void modifyFile(const QString& app, const QString& path, int lockWaitMs,
-                const std::function<bool(Document&)>& edit) {
-    const auto notSaved = [&](const QString& why) {
-        reportOnce(path, Notice::NotSaved,
-                   QStringLiteral("%1 cannot be written (%2); settings will not be saved")
-                       .arg(prefix(app, path), why));
-    };
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return notSaved(QStringLiteral("cannot create folder %1").arg(QDir::toNativeSeparators(folder)));
-
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(StaleLockMs);
-    if (!lock.tryLock(lockWaitMs)) {
-        if (lock.error() != QLockFile::LockFailedError)
-            return notSaved(
-                QStringLiteral("cannot create the lock file in %1").arg(QDir::toNativeSeparators(folder)));
-        // Losing this change for sure is worse than the small chance of racing a stuck writer.
-        reportOnce(path, Notice::Unlocked,
-                   QStringLiteral("%1 is locked by another process (%2.lock); saving without the lock")
-                       .arg(prefix(app, path), QDir::toNativeSeparators(path)));
-    }
-
-    Loaded loaded = load(path);
-    if (!loaded.problem.isEmpty() && !loaded.keepable)
-        return reportUnreadable(app, path, loaded, QString(), false);
-    if (!edit(loaded.doc))
-        return;
-    if (!loaded.problem.isEmpty()) {
-        const QString kept = keptName(path);
-        if (!QFile::rename(path, kept))
-            return notSaved(QStringLiteral("the unreadable file cannot be moved to %1")
-                                .arg(QDir::toNativeSeparators(kept)));
-        reportUnreadable(app, path, loaded, kept, true);
-    }
-
-    QSaveFile out(path);
-    const QByteArray bytes = serialise(loaded.doc);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        notSaved(out.errorString());
-}
-
 } // namespace
 
-SettingsStore::SettingsStore(QString configRoot) : m_configRoot(std::move(configRoot)) {}
+struct SettingsStore::Impl {
+    QString configRoot;
+
+    struct Loaded {
+        Stamp stamp;
+        Parsed parsed;
+        QString problem; // the file as a whole cannot be read; nothing may be written over it
+    };
+    QHash<QString, Loaded> cache;
+
+    struct Waiting {
+        QString app;
+        QList<Change> changes;
+        QString reason;
+    };
+    QMap<QString, Waiting> waiting;
+
+    QSet<QPair<QString, QString>> told;
+    NoticeHandler handler;
+    // Told to the handler only once the call is done: the handler may open a modal box, and
+    // the lock must not be held nor the store half-way through a write while it is open.
+    QStringList pending;
+    bool delivering = false;
+    std::unique_ptr<QTimer> retry;
+    int retryMs = FirstRetryMs;
+
+    // Each kind of trouble with a file is worth one notice per run, not one per call.
+    void tell(const QString& path, const QString& kind, const QString& text) {
+        if (told.contains({path, kind}))
+            return;
+        told.insert({path, kind});
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        std::fflush(stderr);
+        pending.append(text);
+    }
+
+    void deliver() {
+        if (delivering)
+            return;
+        delivering = true;
+        while (!pending.isEmpty()) {
+            const QString text = pending.takeFirst();
+            if (handler)
+                handler(text);
+        }
+        delivering = false;
+    }
+
+    // The kept changes, at most a removal and a value per key: a key set again while it waits
+    // takes the new value in its place, so a busy lock does not make the list grow with each click.
+    static void keep(QList<Change>& kept, const Change& change) {
+        for (auto it = kept.rbegin(); it != kept.rend(); ++it) {
+            if (it->section != change.section || it->key != change.key)
+                continue;
+            // A value after a removal goes to the end of its section, as it would in the file.
+            if (it->remove && !change.remove)
+                break;
+            *it = change;
+            return;
+        }
+        kept.append(change);
+    }
+
+    static QString prefix(const QString& app, const QString& path) {
+        return QStringLiteral("%1: settings file %2").arg(app, shown(path));
+    }
+
+    void tellUnreadable(const QString& app, const QString& path, const Loaded& loaded, const QString& moved) {
+        if (!loaded.problem.isEmpty()) {
+            tell(path, QStringLiteral("unreadable"),
+                 QStringLiteral("%1 cannot be read (%2); starting from defaults, settings will not be saved")
+                     .arg(prefix(app, path), loaded.problem));
+            return;
+        }
+        const int bad = loaded.parsed.badLines;
+        const QString outcome =
+            moved.isEmpty()
+                ? QStringLiteral("will be kept as %1 when settings are next saved").arg(shown(keptName(path)))
+                : QStringLiteral("is kept as %1").arg(shown(moved));
+        tell(path, QStringLiteral("unreadable"),
+             QStringLiteral("%1 cannot be read in full (%2; %3 %4 left out); the lines that read are used, "
+                            "and the original %5")
+                 .arg(prefix(app, path), loaded.parsed.firstProblem, QString::number(bad),
+                      bad == 1 ? QStringLiteral("line") : QStringLiteral("lines"), outcome));
+    }
+
+    const Loaded& load(const QString& path) {
+        Loaded& entry = cache[path];
+        const settingsFile::Target target = settingsFile::resolve(path);
+        if (!target.problem.isEmpty()) {
+            entry = Loaded{{}, {}, target.problem};
+            return entry;
+        }
+        const Stamp now = settingsFile::stampOf(target.path);
+        if (now.exists && now == entry.stamp && entry.problem.isEmpty())
+            return entry;
+        settingsFile::Contents contents = settingsFile::read(target.path);
+        entry = Loaded{contents.stamp, {}, contents.problem};
+        if (contents.problem.isEmpty())
+            entry.parsed = parse(contents.bytes);
+        return entry;
+    }
+
+    const Loaded& loadForReading(const QString& app, const QString& path) {
+        const Loaded& loaded = load(path);
+        if (!loaded.problem.isEmpty() || loaded.parsed.badLines > 0)
+            tellUnreadable(app, path, loaded, QString());
+        return loaded;
+    }
+
+    void fail(const QString& path, const QString& kind, const QString& reason) {
+        Waiting& w = waiting[path];
+        w.reason = reason;
+        tell(path, kind,
+             QStringLiteral("%1 cannot be written (%2); the changes are kept and saved as soon as it can be")
+                 .arg(prefix(w.app, path), reason));
+    }
+
+    // One try at writing what waits for `path`, without waiting for anything; true when done.
+    bool attempt(const QString& path) {
+        const auto found = waiting.find(path);
+        if (found == waiting.end())
+            return true;
+        const QString app = found->app;
+        const settingsFile::Target target = settingsFile::resolve(path);
+        if (!target.problem.isEmpty())
+            return fail(path, QStringLiteral("target"), target.problem), false;
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!QDir().mkpath(folder))
+            return fail(path, QStringLiteral("folder"),
+                        QStringLiteral("the folder %1 cannot be created").arg(shown(folder))),
+                   false;
+        const QString lockPath = path + QStringLiteral(".lock");
+        if (QFileInfo(lockPath).isDir())
+            return fail(path, QStringLiteral("lock"),
+                        QStringLiteral("its lock file %1 is a directory").arg(shown(lockPath))),
+                   false;
+        QLockFile lock(lockPath);
+        // Only a dead holder's lock is taken over; a live one may be in the middle of a write.
+        lock.setStaleLockTime(0);
+        if (!lock.tryLock(0)) {
+            qint64 pid = 0;
+            QString host;
+            QString holder;
+            if (lock.error() == QLockFile::LockFailedError) {
+                const QString who = lock.getLockInfo(&pid, &host, &holder)
+                                        ? QStringLiteral("process %1, lock %2").arg(pid).arg(shown(lockPath))
+                                        : QStringLiteral("lock %1").arg(shown(lockPath));
+                return fail(path, QStringLiteral("locked"),
+                            QStringLiteral("it is in use by another running program (%1)").arg(who)),
+                       false;
+            }
+            return fail(path, QStringLiteral("lock"),
+                        QStringLiteral("its lock file %1 cannot be created: %2")
+                            .arg(shown(lockPath), settingsFile::whyNoFileCanBeMade(folder))),
+                   false;
+        }
+        settingsFile::removeStaleTemporaries(target.path);
+
+        for (int round = 0; round < ReplaceRounds; ++round) {
+            const Loaded loaded = load(path);
+            if (!loaded.problem.isEmpty()) {
+                tellUnreadable(app, path, loaded, QString());
+                return fail(path, QStringLiteral("write-unreadable"), loaded.problem), false;
+            }
+            Document doc = loaded.parsed.doc;
+            bool changed = false;
+            for (const Change& change : waiting[path].changes)
+                changed = apply(doc, change) || changed;
+            if (!changed) {
+                waiting.remove(path);
+                return true;
+            }
+            Stamp expected = loaded.stamp;
+            if (loaded.parsed.badLines > 0) {
+                const QString kept = keptName(path);
+                const QString why = settingsFile::moveAside(target.path, kept);
+                if (!why.isEmpty())
+                    return fail(path, QStringLiteral("aside"),
+                                QStringLiteral("the unreadable file cannot be moved to %1: %2")
+                                    .arg(shown(kept), why)),
+                           false;
+                tellUnreadable(app, path, loaded, kept);
+                expected = Stamp{};
+            }
+            const settingsFile::WriteResult written =
+                settingsFile::replaceIfUnchanged(target.path, serialise(doc), expected);
+            if (written.outcome == settingsFile::Outcome::ChangedMeanwhile)
+                continue;
+            if (written.outcome == settingsFile::Outcome::Failed)
+                return fail(path, written.reason, written.reason), false;
+            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}};
+            waiting.remove(path);
+            return true;
+        }
+        return fail(path, QStringLiteral("busy"), QStringLiteral("another program keeps replacing it")),
+               false;
+    }
+
+    bool attemptAll() {
+        for (const QString& path : waiting.keys())
+            attempt(path);
+        return waiting.isEmpty();
+    }
+
+    void scheduleRetry() {
+        if (waiting.isEmpty()) {
+            retryMs = FirstRetryMs;
+            return;
+        }
+        if (QCoreApplication::instance() == nullptr)
+            return; // no event loop: the next write or flush retries
+        if (!retry) {
+            retry = std::make_unique<QTimer>();
+            retry->setSingleShot(true);
+            QObject::connect(retry.get(), &QTimer::timeout, [this] {
+                attemptAll();
+                retryMs = std::min(retryMs * 2, LongestRetryMs);
+                scheduleRetry();
+                deliver();
+            });
+        }
+        if (!retry->isActive())
+            retry->start(retryMs);
+    }
+};
+
+SettingsStore::SettingsStore(QString configRoot) : d(std::make_unique<Impl>()) {
+    d->configRoot = std::move(configRoot);
+}
+
+SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::defaultConfigRoot() {
     const QString fromEnv = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -377,44 +285,99 @@ QString SettingsStore::defaultConfigRoot() {
 }
 
 QString SettingsStore::filePath(const QString& app) const {
-    return QDir::cleanPath(m_configRoot + u'/' + app + u'/' + app + QStringLiteral(".conf"));
+    return QDir::cleanPath(d->configRoot + u'/' + app + u'/' + app + QStringLiteral(".conf"));
 }
 
 QString SettingsStore::GetSetting(const QString& app, const QString& section, const QString& key,
                                   const QString& defaultValue) const {
-    const Loaded loaded = loadForReading(app, filePath(app));
-    const qsizetype s = findSection(loaded.doc, section);
-    if (s < 0)
-        return defaultValue;
-    const qsizetype k = findKey(loaded.doc[s].rows, key);
-    return k < 0 ? defaultValue : loaded.doc[s].rows[k].second;
-}
-
-void SettingsStore::SaveSetting(const QString& app, const QString& section, const QString& key,
-                                const QString& value) {
-    modifyFile(app, filePath(app), m_lockWaitMs,
-               [&](Document& doc) { return setRow(doc[ensureSection(doc, section)].rows, key, value); });
-}
-
-void SettingsStore::DeleteSetting(const QString& app, const QString& section, const QString& key) {
-    // Nothing to delete; don't create the folder just to find that out.
-    if (!QFileInfo::exists(filePath(app)))
-        return;
-    modifyFile(app, filePath(app), m_lockWaitMs, [&](Document& doc) {
-        const qsizetype s = findSection(doc, section);
-        const qsizetype k = s < 0 ? -1 : findKey(doc[s].rows, key);
-        if (k < 0)
-            return false;
-        doc[s].rows.removeAt(k);
-        if (doc[s].rows.isEmpty())
-            doc.removeAt(s);
-        return true;
-    });
+    const QString path = filePath(app);
+    const auto waiting = d->waiting.constFind(path);
+    if (waiting != d->waiting.cend()) {
+        // The latest kept change of this key is what this program last wrote.
+        for (auto it = waiting->changes.crbegin(); it != waiting->changes.crend(); ++it)
+            if (it->section == section && it->key == key)
+                return it->remove ? defaultValue : it->value;
+    }
+    const QString* found = findValue(d->loadForReading(app, path).parsed.doc, section, key);
+    const QString value = found == nullptr ? defaultValue : *found;
+    d->deliver();
+    return value;
 }
 
 QList<QPair<QString, QString>> SettingsStore::GetAllSettings(const QString& app,
                                                              const QString& section) const {
-    const Loaded loaded = loadForReading(app, filePath(app));
-    const qsizetype s = findSection(loaded.doc, section);
-    return s < 0 ? Rows{} : loaded.doc[s].rows;
+    const QString path = filePath(app);
+    const Document& doc = d->loadForReading(app, path).parsed.doc;
+    const qsizetype s = findSection(doc, section);
+    Rows result = s < 0 ? Rows{} : rows(doc.sections[s]);
+    d->deliver();
+    const auto waiting = d->waiting.constFind(path);
+    if (waiting == d->waiting.cend())
+        return result;
+    for (const Change& change : waiting->changes) {
+        if (change.section != section)
+            continue;
+        const auto at = std::find_if(result.begin(), result.end(),
+                                     [&change](const auto& row) { return row.first == change.key; });
+        if (change.remove && at != result.end())
+            result.erase(at);
+        else if (!change.remove && at != result.end())
+            at->second = change.value;
+        else if (!change.remove)
+            result.append({change.key, change.value});
+    }
+    return result;
+}
+
+bool SettingsStore::SaveSettings(const QString& app, const QList<Change>& changes) {
+    const QString path = filePath(app);
+    Impl::Waiting& waiting = d->waiting[path];
+    waiting.app = app;
+    for (const Change& change : changes)
+        Impl::keep(waiting.changes, change);
+    const bool done = d->attempt(path);
+    d->scheduleRetry();
+    d->deliver();
+    return done;
+}
+
+bool SettingsStore::SaveSetting(const QString& app, const QString& section, const QString& key,
+                                const QString& value) {
+    return SaveSettings(app, {{section, key, value}});
+}
+
+bool SettingsStore::DeleteSetting(const QString& app, const QString& section, const QString& key) {
+    // Nothing to delete; don't create the folder just to find that out.
+    if (!QFileInfo(filePath(app)).isSymLink() && !QFileInfo::exists(filePath(app)) &&
+        !d->waiting.contains(filePath(app)))
+        return true;
+    return SaveSettings(app, {{section, key, QString(), true}});
+}
+
+bool SettingsStore::flush(int waitMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!d->attemptAll() && timer.elapsed() + FlushPollMs < waitMs)
+        QThread::msleep(FlushPollMs);
+    d->scheduleRetry();
+    d->deliver();
+    return d->waiting.isEmpty();
+}
+
+QList<SettingsStore::Unsaved> SettingsStore::unsaved() const {
+    QList<Unsaved> result;
+    for (auto it = d->waiting.cbegin(); it != d->waiting.cend(); ++it) {
+        QStringList keys;
+        for (const Change& change : it->changes) {
+            const QString name = change.section + u'/' + change.key;
+            if (!keys.contains(name))
+                keys << name;
+        }
+        result.append({it.key(), keys, it->reason});
+    }
+    return result;
+}
+
+void SettingsStore::setNoticeHandler(NoticeHandler handler) {
+    d->handler = std::move(handler);
 }

@@ -129,7 +129,7 @@ void StoredSchemes::cboStore_Click() {
     f.scheme.clearOptionButtons();
 }
 
-StoredSchemes::Proposal StoredSchemes::proposedName() const {
+StoredSchemes::Proposal StoredSchemes::proposedName(const QStringList& stored) const {
     // Only counting up from 0 is ever written; anything else counts from 0.
     const int n = storedNumbers::toInt16InRange(f.getSetting(CounterSection, CounterKey, QStringLiteral("0")),
                                                 0, CounterMax, 0);
@@ -139,27 +139,34 @@ StoredSchemes::Proposal StoredSchemes::proposedName() const {
     }
     // The counter is full: propose the first numbered name not stored yet and leave it as it is.
     int k = 1;
-    while (isStored(numbered(k))) {
+    while (stored.contains(numbered(k))) {
         ++k;
     }
     return {numbered(k), NoCounter};
 }
 
-bool StoredSchemes::isStored(const QString& name) const {
-    return std::any_of(Table.cbegin(), Table.cend(), [&name](const auto& row) { return row.first == name; });
+QStringList StoredSchemes::storedNames() const {
+    // Another running copy may have stored since the list was filled: ask the file.
+    QStringList names;
+    for (const auto& row : f.store.GetAllSettings(frmTintwell::Title, Section)) {
+        names << row.first;
+    }
+    return names;
 }
 
 void StoredSchemes::cmdStoreTag_Click() {
-    const Proposal proposal = proposedName();
     QString name;
+    Proposal proposal;
     int remembered = -1;
     for (;;) {
+        // The counter and the names are taken from the file each time the box opens.
+        proposal = proposedName(storedNames());
         name = f.desktop.inputBox(QStringLiteral("Specify the name for the pallette"), StoreTitle,
                                   proposal.name);
         if (name.isEmpty()) {
             return;
         }
-        if (!isStored(name)) {
+        if (!storedNames().contains(name)) {
             break;
         }
         const QString question =
@@ -170,14 +177,23 @@ void StoredSchemes::cmdStoreTag_Click() {
             break;
         }
     }
+    QList<SettingsStore::Change> changes;
     if (name == proposal.name && proposal.nextCounter != NoCounter) {
-        f.saveSetting(CounterSection, CounterKey, storedNumbers::plainText(proposal.nextCounter));
+        changes.append({CounterSection, CounterKey, storedNumbers::plainText(proposal.nextCounter)});
     }
-    f.saveSetting(Section, name, f.txtTag->toPlainText());
+    changes.append({Section, name, f.txtTag->toPlainText()});
+    f.store.SaveSettings(frmTintwell::Title, changes);
     const bool loaded = refill(QString(), QString());
     // An overwrite keeps the entry that was selected, except the first; anything else shows
-    // the last entry, where a new name lands.
-    selectEntry(remembered > 0 ? remembered : f.cboStore->count() - 1, loaded);
+    // the stored name's entry, which is the last one for a new name.
+    int entry = f.cboStore->count() - 1;
+    if (remembered > 0) {
+        entry = remembered;
+    } else if (remembered < 0) {
+        const int found = f.cboStore->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        entry = found >= 0 ? found : entry;
+    }
+    selectEntry(entry, loaded);
 }
 
 void StoredSchemes::cmdDeleteTag_Click() {

@@ -4,6 +4,7 @@
 #include "shell/Twips.h"
 
 #include <QString>
+#include <QStringList>
 
 class frmTintwell;
 
@@ -43,8 +44,8 @@ class StoredSchemes {
     // when the counter cannot grow any further).
     struct Proposal {
         QString name;
-        int nextCounter;
+        int nextCounter = -1;
     };
-    Proposal proposedName() const;
-    bool isStored(const QString& name) const;
+    Proposal proposedName(const QStringList& stored) const;
+    QStringList storedNames() const;
 };

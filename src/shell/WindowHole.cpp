@@ -201,8 +201,11 @@ void WindowHole::StartUp() {
     }
 }
 
-void WindowHole::ShutDown() {
+QList<SettingsStore::Change> WindowHole::shutDownSettings() const {
+    QList<SettingsStore::Change> changes;
     for (int element = Left; element <= RoundY; ++element) {
-        f.saveSetting(Section, QLatin1String(Keys[element]), storedNumbers::plainText(HoleGeometry[element]));
+        changes.append(
+            {Section, QLatin1String(Keys[element]), storedNumbers::plainText(HoleGeometry[element])});
     }
+    return changes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SettingsStore.h"
+
 #include <QRegion>
 #include <array>
 #include <cstdint>
@@ -21,7 +23,8 @@ class WindowHole {
 
     // Start-up: read the geometry, cut the hole, set the sliders. Shut-down: write it back.
     void StartUp();
-    void ShutDown();
+    // What shut-down writes for the hole.
+    QList<SettingsStore::Change> shutDownSettings() const;
 
     void CutWindowHole(const Geometry& geometry);
     // The window's shape for a geometry, in client-area pixels.

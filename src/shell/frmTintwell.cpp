@@ -19,6 +19,7 @@
 #include "shell/WindowHole.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QIcon>
 
 struct frmTintwell::Rooms {
@@ -63,10 +64,14 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     hole.wire();
     extras.wire();
 
+    // A problem with the settings file is told in the window, once per kind.
+    store.setNoticeHandler(
+        [this](const QString& text) { desktop.messageBox(text, DesktopServices::StyleOkOnly, Title); });
     Form_Load();
 }
 
 frmTintwell::~frmTintwell() {
+    store.setNoticeHandler({});
     if (modColors::Desktop() == &desktop) {
         modColors::UseDesktop(nullptr);
     }
@@ -127,13 +132,30 @@ void frmTintwell::Form_Unload() {
         return;
     }
     unloaded_ = true;
-    saveSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"),
-                storedNumbers::signedText(cboWhat->currentIndex()));
+    // One summary at the end instead of a notice per kind on the way out.
+    store.setNoticeHandler({});
+    QList<SettingsStore::Change> changes{{QStringLiteral("Init"), QStringLiteral("cboWhat"),
+                                          storedNumbers::signedText(cboWhat->currentIndex())}};
+    // Where the desktop cannot keep the window on top, the stored choice waits for one that can.
     if (extras.onTopToBeStored()) {
-        saveSetting(QStringLiteral("Init"), QStringLiteral("OnTop"),
-                    storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0));
+        changes.append({QStringLiteral("Init"), QStringLiteral("OnTop"),
+                        storedNumbers::signedText(chkOnTop->isChecked() ? 1 : 0)});
     }
-    hole.ShutDown();
+    changes += hole.shutDownSettings();
+    // All in one replace, and a bounded wait for a busy lock: closing must not hang.
+    store.SaveSettings(Title, changes);
+    if (!store.flush(CloseWaitMs)) {
+        tellUnsaved();
+    }
+}
+
+void frmTintwell::tellUnsaved() {
+    for (const SettingsStore::Unsaved& unsaved : store.unsaved()) {
+        desktop.messageBox(QStringLiteral("These settings were not saved in %1 because %2:\n%3")
+                               .arg(QDir::toNativeSeparators(unsaved.file), unsaved.reason,
+                                    unsaved.keys.join(QStringLiteral(", "))),
+                           DesktopServices::StyleOkOnly, Title);
+    }
 }
 
 void frmTintwell::closeEvent(QCloseEvent* event) {

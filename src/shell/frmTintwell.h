@@ -70,6 +70,10 @@ class frmTintwell : public QWidget, public Controls {
     int outerHeight_ = 0;
     bool unloaded_ = false;
     std::unique_ptr<PanelReach> reach_;
+    // How long closing may wait for the settings file's lock.
+    static constexpr int CloseWaitMs = 700;
+
+    void tellUnsaved();
 
     void applyOuterSize();
 };

@@ -16,5 +16,6 @@ int main(int argc, char** argv) {
     for (int i = 0; i < count; ++i)
         store.SaveSetting(QStringLiteral("Tintwell"), QStringLiteral("Keys"), prefix + QString::number(i),
                           QString::number(i));
-    return 0;
+    // A write that met the other writer's lock is kept; wait for it to go through.
+    return store.flush(60000) ? 0 : 1;
 }

@@ -1,0 +1,49 @@
+// What the window does when the settings file is busy or cannot be written.
+#include "support/WindowFixture.h"
+
+#include <QElapsedTimer>
+#include <QLockFile>
+
+namespace {
+
+class StoreInWindow : public WindowTest {
+  protected:
+    std::unique_ptr<QLockFile> holdLock() {
+        const QString path = store->filePath(frmTintwell::Title);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        auto lock = std::make_unique<QLockFile>(path + ".lock");
+        EXPECT_TRUE(lock->tryLock(0));
+        return lock;
+    }
+};
+
+TEST_F(StoreInWindow, CloseWritesEveryKeyInOneReplace) {
+    open();
+    const QString path = store->filePath(frmTintwell::Title);
+    close();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
+              "[Init]\ncboWhat=\\s0\nOnTop=\\s0\n\n[Hole]\nleft=270\ntop=120\nright=320\nbottom=140\n"
+              "radiusX=20\nradiusY=20\n");
+    EXPECT_TRUE(desktop.messages.isEmpty());
+}
+
+TEST_F(StoreInWindow, CloseWithTheLockHeldEndsQuicklyAndSaysWhatWasNotSaved) {
+    open();
+    const auto lock = holdLock();
+    QElapsedTimer timer;
+    timer.start();
+    close();
+    // Generous for a loaded machine; it took 40 s when each key waited for the lock in turn.
+    EXPECT_LT(timer.elapsed(), 3000);
+    ASSERT_EQ(desktop.messages.size(), 1);
+    const QString text = desktop.messages[0].text;
+    EXPECT_EQ(desktop.messages[0].style, DesktopServices::StyleOkOnly);
+    for (const char* part : {"were not saved", "Tintwell.conf", "in use by another running program",
+                             "Init/cboWhat", "Init/OnTop", "Hole/left", "Hole/radiusY"})
+        EXPECT_NE(text.indexOf(part), -1) << part << " in " << text.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(store->filePath(frmTintwell::Title)));
+}
+
+} // namespace
