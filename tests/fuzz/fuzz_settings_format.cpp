@@ -26,7 +26,8 @@ void check(bool holds, const char* what) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const Parsed parsed = parse(bytes);
-    check(parsed.badLines >= 0 && (parsed.badLines == 0) == parsed.firstProblem.isEmpty(), "problem reported");
+    check(parsed.badLines >= 0 && (parsed.badLines == 0) == parsed.firstProblem.isEmpty(),
+          "problem reported");
     if (parsed.badLines == 0) {
         const QByteArray written = serialise(parsed.doc);
         const Parsed again = parse(written);
