@@ -9,6 +9,7 @@ PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     dpkg-dev file lintian desktop-file-utils appstream
+    libxcb-damage0-dev # the start-up benchmark's watcher (bench/startup.sh)
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
     weston qt6-wayland xcompmgr
     clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)
