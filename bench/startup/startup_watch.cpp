@@ -2,15 +2,18 @@
 //
 //   startup_watch PROGRAM [ARGS...]
 //
-// prints one line "MAP_MS SHOWN_MS RSS_KIB PSS_KIB":
+// prints one line "MAP_MS SHOWN_MS CPU_MS RSS_KIB PSS_KIB":
 //   MAP_MS    from just before exec until the X server maps the program's top-level window
 //             (MapNotify on the window whose _NET_WM_PID is the child's),
 //   SHOWN_MS  until the first drawing into that window after it was mapped (a DAMAGE event):
 //             the first frame is on the screen,
+//   CPU_MS    the time the program's threads had run on a processor by then (schedstat): the
+//             part of SHOWN_MS that does not depend on what else the machine is doing,
 //   RSS_KIB, PSS_KIB  resident and proportional memory from /proc/PID/smaps_rollup one second
 //             after the first frame.
-// The program is then ended with SIGTERM. Times come from CLOCK_MONOTONIC, events are taken as
-// the server sends them, so the resolution is well under a millisecond.
+// The program is then ended with SIGTERM. Exit status 3: the window was mapped before the
+// watcher could watch it (a loaded machine); the run should be repeated. Times come from CLOCK_MONOTONIC,
+// events are taken as the server sends them, so the resolution is well under a millisecond.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -19,6 +22,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <poll.h>
@@ -55,6 +59,21 @@ long windowPid(xcb_connection_t* c, xcb_window_t w, xcb_atom_t netWmPid) {
         return -1;
     }
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+}
+
+// Nanoseconds on a processor of all threads of pid, from /proc/PID/task/*/schedstat.
+double cpuMs(pid_t pid) {
+    const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+    double ns = 0;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+        std::ifstream in(task.path() / "schedstat");
+        double onCpu = 0;
+        if (in >> onCpu) {
+            ns += onCpu;
+        }
+    }
+    return ns / 1e6;
 }
 
 // "Rss:" and "Pss:" of /proc/PID/smaps_rollup, in KiB.
@@ -108,7 +127,7 @@ int main(int argc, char** argv) {
     // is told apart by its _NET_WM_PID when it is mapped.
     std::set<xcb_window_t> watched;
     xcb_window_t window = XCB_WINDOW_NONE;
-    double mapped = -1, shown = -1;
+    double mapped = -1, shown = -1, cpu = -1;
     const double deadline = start + 30000;
     while (shown < 0) {
         xcb_generic_event_t* event = xcb_poll_for_event(c);
@@ -134,7 +153,18 @@ int main(int argc, char** argv) {
                 xcb_change_window_attributes(c, created->window, XCB_CW_EVENT_MASK, &mask);
                 xcb_damage_create(c, xcb_generate_id(c), created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
                 watched.insert(created->window);
-                xcb_flush(c);
+                // On a busy machine the program may have mapped the window before this watcher
+                // got round to it; that run cannot be timed and is said so (exit status 3).
+                const auto cookie = xcb_get_window_attributes(c, created->window);
+                std::unique_ptr<xcb_get_window_attributes_reply_t, decltype(&std::free)> attributes(
+                    xcb_get_window_attributes_reply(c, cookie, nullptr), &std::free);
+                if (attributes && attributes->map_state != XCB_MAP_STATE_UNMAPPED &&
+                    windowPid(c, created->window, netWmPid) == child) {
+                    kill(child, SIGTERM);
+                    waitpid(child, nullptr, 0);
+                    std::fprintf(stderr, "startup_watch: too late to watch the window; run again\n");
+                    return 3;
+                }
             }
         } else if (type == XCB_MAP_NOTIFY && window == XCB_WINDOW_NONE) {
             const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
@@ -146,6 +176,7 @@ int main(int argc, char** argv) {
             const auto* drawn = reinterpret_cast<xcb_damage_notify_event_t*>(event);
             if (drawn->drawable == window) {
                 shown = at;
+                cpu = cpuMs(child);
             }
         }
         free(event);
@@ -156,6 +187,6 @@ int main(int argc, char** argv) {
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(c);
-    std::printf("%.2f %.2f %ld %ld\n", mapped - start, shown - start, rss, pss);
+    std::printf("%.2f %.2f %.2f %ld %ld\n", mapped - start, shown - start, cpu, rss, pss);
     return 0;
 }
