@@ -139,8 +139,12 @@ void build(QWidget* window, Controls& controls) {
         QWidget* parent = row.parent.isEmpty() ? window : frames.value(row.parent);
         QWidget* w = makeWidget(parent, row);
         w->setObjectName(row.name);
-        const bool bold = row.flags & Bold;
-        w->setFont(uiFont(row.points, bold, row.flags & Underline, row.flags & Mono));
+        // Most controls wear their parent's font already; setting it again would only make Qt
+        // resolve it and tell the control and its children of a change that is none.
+        const QFont font = uiFont(row.points, row.flags & Bold, row.flags & Underline, row.flags & Mono);
+        if (w->font() != font) {
+            w->setFont(font);
+        }
         if (*row.toolTip) {
             setPlainToolTip(w, QString::fromUtf8(row.toolTip));
         }
