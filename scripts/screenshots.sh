@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Writes PNGs of the window in each of its four views into the given folder (default
 # screenshots/): compact.png, safe-palette.png, scheme-editor.png, full.png.
+#
+#   scripts/screenshots.sh [FOLDER [REFERENCE]]
+#
+# With a REFERENCE folder (shots of an earlier build from the same build folder: the home-page
+# address shows where the build lives), each new shot is compared with the one of the same name
+# there (ImageMagick `compare -metric AE`, the number of differing pixels) and the script fails
+# unless all four are pixel-identical.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$(mkdir -p "${1:-$root/screenshots}" && cd "${1:-$root/screenshots}" && pwd)
+reference=${2:-}
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" >/dev/null
 export TINTWELL=${TINTWELL_BUILD_DIR:-$root/build}/src/tintwell
@@ -37,3 +45,13 @@ shoot scheme-editor.png
 click_at "${safe_button[@]}"
 shoot full.png
 close_tintwell
+
+if [ -n "$reference" ]; then
+    differing=0
+    for shot in compact safe-palette scheme-editor full; do
+        pixels=$(compare -metric AE "$reference/$shot.png" "$out/$shot.png" null: 2>&1 || true)
+        echo "$shot.png: $pixels pixels differ from $reference/$shot.png"
+        [ "$pixels" = 0 ] || differing=1
+    done
+    exit "$differing"
+fi
