@@ -6,6 +6,7 @@
 #include "shell/PlainToolTip.h"
 #include "shell/Twips.h"
 
+#include <QEvent>
 #include <QHash>
 
 namespace inventory {
@@ -61,6 +62,28 @@ QWidget* makeSlider(QWidget* parent, const ControlSpec& row) {
     return bar;
 }
 
+// Gives a control its style sheet when it is first shown. Qt parses a sheet and keeps rules for
+// each control it is set on, and most of the option buttons lie on panels that a start does
+// not open.
+class SheetOnFirstShow : public QObject {
+  public:
+    SheetOnFirstShow(QWidget* control, QString sheet) : QObject(control), sheet_(std::move(sheet)) {
+        control->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget*>(watched)->setStyleSheet(sheet_);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QString sheet_;
+};
+
 QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
@@ -75,14 +98,15 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
     case Kind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
         // The captions were laid out for a small box close to its text.
-        box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; } "
-                                          "QCheckBox::indicator { width: 11px; height: 11px; }"));
+        new SheetOnFirstShow(box, QStringLiteral("QCheckBox { spacing: 3px; } "
+                                                 "QCheckBox::indicator { width: 11px; height: 11px; }"));
         return box;
     }
     case Kind::Option: {
         auto* option = new QRadioButton(caption, parent);
-        option->setStyleSheet(QStringLiteral("QRadioButton { spacing: 3px; } "
-                                             "QRadioButton::indicator { width: 11px; height: 11px; }"));
+        new SheetOnFirstShow(option,
+                             QStringLiteral("QRadioButton { spacing: 3px; } "
+                                            "QRadioButton::indicator { width: 11px; height: 11px; }"));
         option->setChecked(row.flags & Selected);
         return option;
     }
