@@ -9,7 +9,8 @@
 # tintwell in turn under bench/startup/startup_watch, which times each window from exec to its
 # map and to its first drawing, and reads RSS and PSS one second after. tintwell runs with a
 # settings file written by a normal close, as after any earlier use. TINTWELL_BENCH_RUNS=1
-# also lists every run.
+# also lists every run; TINTWELL_BASELINE=path adds another tintwell binary to the turns (an
+# earlier build, to compare in the same run).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-11}
@@ -43,6 +44,10 @@ measure() {
 }
 names=(floor widgets tintwell)
 commands=("$floor" "$floor --widgets" "$TINTWELL")
+if [ -n "${TINTWELL_BASELINE:-}" ]; then
+    names+=(baseline)
+    commands+=("$TINTWELL_BASELINE")
+fi
 for c in "${commands[@]}"; do
     measure "$c" >/dev/null
 done
