@@ -2,6 +2,7 @@
 // sliders run, the focus order, and which panels each window size uncovers.
 #include "support/WindowFixture.h"
 
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -300,6 +301,43 @@ TEST_F(Inventory, TheWindowSizeDecidesWhichPanelsShow) {
                            static_cast<QWidget*>(f.cmdResetHole)}) {
             EXPECT_EQ(uncovered(w), v.hole) << v.width << "x" << v.height;
             EXPECT_EQ(hidden(w), !v.hole) << v.width << "x" << v.height;
+        }
+    }
+}
+
+// The boxes and buttons were laid out for an 11-pixel indicator 3 pixels from the caption, in every
+// view, including the panels that a start leaves closed.
+TEST_F(Inventory, CheckBoxesAndOptionButtonsHaveTheirSmallIndicatorWhenShown) {
+    frmTintwell& f = open();
+    f.show();
+    auto indicator = [](QAbstractButton* button) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const bool check = qobject_cast<QCheckBox*>(button) != nullptr;
+        const QStyle* style = button->style();
+        return std::pair{
+            style->subElementRect(check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator,
+                                  &option, button),
+            style->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_RadioButtonContents,
+                                  &option, button)};
+    };
+    struct View {
+        int width, height;
+        std::vector<QAbstractButton*> buttons;
+    };
+    const View views[] = {
+        {5100, 4370, {f.chkSF, f.chkOnTop}},
+        {9300, 4370, {f.optPerformance.begin(), f.optPerformance.end()}},
+        {5100, 6040, {f.optTag.begin(), f.optTag.end()}},
+    };
+    for (const View& v : views) {
+        f.setOuterWidthTwips(v.width);
+        f.setOuterHeightTwips(v.height);
+        for (QAbstractButton* button : v.buttons) {
+            const auto [box, caption] = indicator(button);
+            EXPECT_EQ(box.size(), QSize(11, 11)) << button->objectName().toStdString();
+            EXPECT_EQ(caption.left() - box.right() - 1, 3) << button->objectName().toStdString();
         }
     }
 }
