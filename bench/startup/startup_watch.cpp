@@ -11,9 +11,9 @@
 //             part of SHOWN_MS that does not depend on what else the machine is doing,
 //   RSS_KIB, PSS_KIB  resident and proportional memory from /proc/PID/smaps_rollup one second
 //             after the first frame.
-// The program is then ended with SIGTERM. Exit status 3: the window was mapped before the
-// watcher could watch it (a loaded machine); the run should be repeated. Times come from CLOCK_MONOTONIC,
-// events are taken as the server sends them, so the resolution is well under a millisecond.
+// The program is then ended with SIGTERM. Times come from CLOCK_MONOTONIC and events are taken
+// as the server sends them, so the resolution is well under a millisecond. Exit status 3: the
+// window was mapped before the watcher could watch it (a loaded machine); run it again.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
