@@ -28,7 +28,23 @@ Stamp fromStat(const struct stat& st) {
             qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
 }
 
-const char TemporarySuffix[] = ".XXXXXX";
+// Temporaries have a name of their own, so that clearing stale ones never touches a file of
+// the user's such as "Tintwell.conf.backup".
+const char TemporaryMark[] = ".tmp-";
+const char TemporarySuffix[] = ".tmp-XXXXXX";
+
+// Writes all of `bytes` to `fd` and flushes them to the disk; 0, or the errno of the failure.
+int writeAll(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        done += n;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
 } // namespace
 
 QString describeError(int error) {
@@ -123,16 +139,8 @@ WriteResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, con
     const mode_t mode = ::stat(native(path).constData(), &old) == 0 ? (old.st_mode & 07777) : 0600;
     if (::fchmod(fd, mode) != 0)
         return fail(errno);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(n < 0 ? errno : ENOSPC);
-        done += n;
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
+    if (const int error = writeAll(fd, bytes); error != 0)
+        return fail(error);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(name.constData());
@@ -157,11 +165,12 @@ WriteResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, con
 
 void removeStaleTemporaries(const QString& path) {
     const QFileInfo info(path);
+    const QString prefix = info.fileName() + QLatin1String(TemporaryMark);
     const QRegularExpression temporary(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+        QStringLiteral("^%1[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(prefix)));
     const QDir folder = info.absoluteDir();
-    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                                                    QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList candidates =
+        folder.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& candidate : candidates)
         if (temporary.match(candidate).hasMatch())
             ::unlink(native(folder.filePath(candidate)).constData());
@@ -173,18 +182,28 @@ QString whyNoFileCanBeMade(const QString& folder) {
     if (fd < 0)
         return describeError(errno);
     // A lock file holds a few dozen bytes; a full disk may still have room for an empty file.
-    const char line[64] = {};
-    const bool written = ::write(fd, line, sizeof line) == ssize_t(sizeof line) && ::fsync(fd) == 0;
-    const int error = errno;
+    const int error = writeAll(fd, QByteArray(64, '\0'));
+    const bool written = error == 0;
     ::close(fd);
     ::unlink(name.constData());
     return written ? QStringLiteral("reason unknown") : describeError(error);
 }
 
-QString moveAside(const QString& path, const QString& to) {
-    if (::rename(native(path).constData(), native(to).constData()) == 0)
+QString keepCopy(const QString& path, const QString& to) {
+    const Contents original = read(path);
+    if (!original.problem.isEmpty())
+        return original.problem;
+    const QByteArray name = native(to);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return describeError(errno);
+    int error = writeAll(fd, original.bytes);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
         return {};
-    return describeError(errno);
+    ::unlink(name.constData());
+    return describeError(error);
 }
 
 } // namespace settingsFile

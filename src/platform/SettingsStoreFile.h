@@ -45,11 +45,12 @@ struct WriteResult {
 // has the stamp `expected`.
 WriteResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, const Stamp& expected);
 
-// Temporaries that a killed writer left beside `path` (<file>.XXXXXX). Call while holding the lock.
+// Temporaries that a killed writer left beside `path` (<file>.tmp-XXXXXX). Call while holding the lock.
 void removeStaleTemporaries(const QString& path);
 
-// Moves `path` to `to`; empty on success, else the reason.
-QString moveAside(const QString& path, const QString& to);
+// Copies the file at `path` to the new file `to`, flushed to the disk; empty on success, else
+// the reason. The original stays in place.
+QString keepCopy(const QString& path, const QString& to);
 
 // Why a new file cannot be made in `folder`, found by trying.
 QString whyNoFileCanBeMade(const QString& folder);
