@@ -80,6 +80,7 @@ void UnchangedRead(benchmark::State& state) {
 void SchemeList(benchmark::State& state) {
     const SizedFile& file = fileFor(state);
     SettingsStore store(file.dir.path());
+    store.GetSetting(App, "Init", "cboWhat", "0");
     for (auto _ : state)
         benchmark::DoNotOptimize(store.GetAllSettings(App, "Pallettes"));
     describe(state, file);

@@ -51,6 +51,7 @@ struct SettingsStore::Impl {
         Stamp stamp;
         Parsed parsed;
         QString problem; // the file as a whole cannot be read; nothing may be written over it
+        size_t hash = 0; // of the bytes, for a stamp that has not settled yet
     };
     QHash<QString, Loaded> cache;
 
@@ -138,10 +139,14 @@ struct SettingsStore::Impl {
             return entry;
         }
         const Stamp now = settingsFile::stampOf(target.path);
-        if (now.exists && now == entry.stamp && entry.problem.isEmpty())
+        const bool same = now.exists && now == entry.stamp && entry.problem.isEmpty();
+        if (same && settingsFile::settled(now))
             return entry;
         settingsFile::Contents contents = settingsFile::read(target.path);
-        entry = Loaded{contents.stamp, {}, contents.problem};
+        const size_t hash = qHash(contents.bytes);
+        if (same && contents.problem.isEmpty() && contents.stamp == entry.stamp && hash == entry.hash)
+            return entry;
+        entry = Loaded{contents.stamp, {}, contents.problem, hash};
         if (contents.problem.isEmpty())
             entry.parsed = parse(contents.bytes);
         return entry;
@@ -229,13 +234,14 @@ struct SettingsStore::Impl {
                 tellUnreadable(app, path, loaded, kept);
                 expected = Stamp{};
             }
+            const QByteArray bytes = serialise(doc);
             const settingsFile::WriteResult written =
-                settingsFile::replaceIfUnchanged(target.path, serialise(doc), expected);
+                settingsFile::replaceIfUnchanged(target.path, bytes, expected);
             if (written.outcome == settingsFile::Outcome::ChangedMeanwhile)
                 continue;
             if (written.outcome == settingsFile::Outcome::Failed)
                 return fail(path, written.reason, written.reason), false;
-            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}};
+            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}, qHash(bytes)};
             waiting.remove(path);
             return true;
         }
