@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString App = "Tintwell";
-
 // Rewrites the file in place (same inode) with bytes of the same size.
 void overwriteInPlace(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -40,6 +38,15 @@ void PrintTo(const Edit& edit, std::ostream* os) {
     *os << edit.name;
 }
 
+// Rewritten in place after `waitMs`, the same size, the modification time put back.
+Edit sameSizeAndTime(const char* name, int waitMs) {
+    return {name, [waitMs](const QString& f, const timespec& before) {
+                QThread::msleep(waitMs);
+                overwriteInPlace(f, "[S]\nk=new\n");
+                setModified(f, before);
+            }};
+}
+
 class StoreRereads : public testing::TestWithParam<Edit> {
   protected:
     QTemporaryDir dir;
@@ -59,17 +66,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, StoreRereads,
                          testing::Values(
                              // Same size and modification time: right after the read the times may not have
                              // moved at all, so the content tells; later the inode's change time does.
-                             Edit{"SameSizeAndTimeAtOnce",
-                                  [](const QString& f, const timespec& before) {
-                                      overwriteInPlace(f, "[S]\nk=new\n");
-                                      setModified(f, before);
-                                  }},
-                             Edit{"SameSizeAndTimeLater",
-                                  [](const QString& f, const timespec& before) {
-                                      QThread::msleep(150);
-                                      overwriteInPlace(f, "[S]\nk=new\n");
-                                      setModified(f, before);
-                                  }},
+                             sameSizeAndTime("SameSizeAndTimeAtOnce", 0),
+                             sameSizeAndTime("SameSizeAndTimeLater", 150),
                              Edit{"NewTime",
                                   [](const QString& f, const timespec& before) {
                                       overwriteInPlace(f, "[S]\nk=new\n");
