@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Time from starting the real program to its first visible window, and from asking the window
-# to close to the program's end (which writes the file once), with a valid settings file of each size (in kilobytes, made of
-# stored schemes), in a private Xvfb with openbox. Prints the median of RUNS runs per size.
+# With a valid settings file of each size (in kilobytes, made of stored schemes), in a private
+# Xvfb with openbox: the time from starting the real program to its first visible window, the
+# time from asking the window to close to the program's end (closing writes the file once), and
+# the program's peak memory. Prints the median of RUNS runs (default 3) per size.
 #   TINTWELL=build-release/src/tintwell bench/first_window.sh [KB...]   default 100 1000 10000 100000
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,10 +38,11 @@ visible_window() {
 median() { sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'; }
 
 start_desktop
-printf '%10s %12s %14s %10s\n' "file" "schemes" "first window" "close"
+printf '%10s %12s %14s %10s %12s\n' "file" "schemes" "first window" "close" "peak memory"
 for kb in "$@"; do
     opened=()
     closed=()
+    peak=()
     for _ in $(seq "$runs"); do
         settings_file "$kb"
         start=$(now_ms)
@@ -54,6 +56,7 @@ for kb in "$@"; do
         done
         opened+=($(($(now_ms) - start)))
         sleep 0.5
+        peak+=($(awk '/^VmHWM:/ {print int($2 / 1024)}' "/proc/$TW_PID/status"))
         start=$(now_ms)
         wmctrl -i -c "$WID"
         while kill -0 "$TW_PID" 2>/dev/null; do sleep 0.01; done
@@ -63,6 +66,6 @@ for kb in "$@"; do
         grep -q '^radiusY=20$' "$CONF" || fail "closing did not write the hole"
     done
     schemes=$(grep -c '^Pallette ' "$CONF")
-    printf '%8s KB %12s %11s ms %7s ms\n' "$kb" "$schemes" \
-        "$(printf '%s\n' "${opened[@]}" | median)" "$(printf '%s\n' "${closed[@]}" | median)"
+    printf '%8s KB %12s %11s ms %7s ms %9s MB\n' "$kb" "$schemes" "$(printf '%s\n' "${opened[@]}" | median)" \
+        "$(printf '%s\n' "${closed[@]}" | median)" "$(printf '%s\n' "${peak[@]}" | median)"
 done
