@@ -170,9 +170,9 @@ qsizetype findKey(const Section& section, const QString& key) {
     return -1;
 }
 
-} // namespace
-
-QString escapeText(const QString& text) {
+// Appends `text` escaped. Runs of plain characters are copied whole; most texts have only a
+// few escapes.
+void appendEscaped(QString& out, const QString& text) {
     qsizetype lead = 0;
     qsizetype trail = text.size();
     while (lead < trail && text[lead] == u' ')
@@ -180,12 +180,8 @@ QString escapeText(const QString& text) {
     while (trail > lead && text[trail - 1] == u' ')
         --trail;
 
-    // Runs of plain characters are copied whole; most texts have only a few escapes.
-    QString out;
     qsizetype run = 0;
     const auto escape = [&](qsizetype at, QStringView written) {
-        if (out.isNull())
-            out.reserve(text.size() + 16);
         out.append(QStringView(text).sliced(run, at - run));
         out.append(written);
         run = at + 1;
@@ -212,9 +208,15 @@ QString escapeText(const QString& text) {
             escape(i, QStringLiteral("\\u{%1}").arg(uint(u), 0, 16));
         }
     }
-    if (run == 0)
-        return text;
     out.append(QStringView(text).sliced(run));
+}
+
+} // namespace
+
+QString escapeText(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    appendEscaped(out, text);
     return out;
 }
 
@@ -301,18 +303,37 @@ Parsed parse(QByteArrayView bytes) {
 }
 
 QByteArray serialise(const Document& doc) {
-    QString text;
+    // Room for the unescaped text and some escapes, so that a large file's text is not moved
+    // again and again while it grows.
+    qsizetype size = 0;
     for (const QString& line : doc.preamble)
-        text += line + u'\n';
+        size += line.size() + 1;
+    for (const Section& section : doc.sections) {
+        size += section.name.size() + 4;
+        for (const Entry& entry : section.entries)
+            size += entry.key.size() + entry.value.size() + entry.verbatim.size() + 2;
+    }
+    QString text;
+    text.reserve(size + size / 4);
+    for (const QString& line : doc.preamble) {
+        text += line;
+        text += u'\n';
+    }
     for (const Section& section : doc.sections) {
         if (!text.isEmpty())
             text += u'\n';
-        text += u'[' + escapeText(section.name) + QStringLiteral("]\n");
+        text += u'[';
+        appendEscaped(text, section.name);
+        text += u"]\n";
         for (const Entry& entry : section.entries) {
-            if (entry.isSetting)
-                text += escapeText(entry.key) + u'=' + escapeText(entry.value) + u'\n';
-            else
-                text += entry.verbatim + u'\n';
+            if (entry.isSetting) {
+                appendEscaped(text, entry.key);
+                text += u'=';
+                appendEscaped(text, entry.value);
+            } else {
+                text += entry.verbatim;
+            }
+            text += u'\n';
         }
     }
     return text.toUtf8();
