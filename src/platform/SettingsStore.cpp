@@ -67,6 +67,7 @@ struct SettingsStore::Impl {
         Stamp stamp;
         Parsed parsed;
         QString problem; // the file as a whole cannot be read; nothing may be written over it
+        size_t hash = 0; // of the bytes, for a stamp that has not settled yet
     };
     QHash<QString, Loaded> cache;
 
@@ -155,10 +156,14 @@ struct SettingsStore::Impl {
             return entry;
         }
         const Stamp now = settingsFile::stampOf(target.path);
-        if (now.exists && now == entry.stamp && entry.problem.isEmpty())
+        const bool same = now.exists && now == entry.stamp && entry.problem.isEmpty();
+        if (same && settingsFile::settled(now))
             return entry;
         settingsFile::Contents contents = settingsFile::read(target.path);
-        entry = Loaded{contents.stamp, {}, contents.problem};
+        const size_t hash = qHash(contents.bytes);
+        if (same && contents.problem.isEmpty() && contents.stamp == entry.stamp && hash == entry.hash)
+            return entry;
+        entry = Loaded{contents.stamp, {}, contents.problem, hash};
         if (contents.problem.isEmpty())
             entry.parsed = parse(contents.bytes);
         return entry;
@@ -248,8 +253,9 @@ struct SettingsStore::Impl {
                                     .arg(shown(kept), why)),
                            false;
             }
+            const QByteArray bytes = serialise(doc);
             const settingsFile::WriteResult written =
-                settingsFile::replaceIfUnchanged(target.path, serialise(doc), loaded.stamp);
+                settingsFile::replaceIfUnchanged(target.path, bytes, loaded.stamp);
             if (!kept.isEmpty()) {
                 if (written.outcome == settingsFile::Outcome::Written)
                     tellUnreadable(app, path, loaded, kept);
@@ -260,7 +266,7 @@ struct SettingsStore::Impl {
                 continue;
             if (written.outcome == settingsFile::Outcome::Failed)
                 return fail(path, written.reason, written.reason), false;
-            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}};
+            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}, qHash(bytes)};
             waiting.remove(path);
             return true;
         }

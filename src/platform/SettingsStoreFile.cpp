@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,9 +25,19 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+constexpr qint64 NsPerSecond = 1000000000;
+
+qint64 nanoseconds(const timespec& t) {
+    return qint64(t.tv_sec) * NsPerSecond + t.tv_nsec;
+}
+
 Stamp fromStat(const struct stat& st) {
-    return {true, quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
-            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+    return {true,
+            quint64(st.st_dev),
+            quint64(st.st_ino),
+            qint64(st.st_size),
+            nanoseconds(st.st_mtim),
+            nanoseconds(st.st_ctim)};
 }
 
 // Temporaries have a name of their own, so that clearing stale ones never touches a file of
@@ -68,6 +80,16 @@ Stamp stampOf(const QString& path) {
     if (::stat(native(path).constData(), &st) != 0)
         return {};
     return fromStat(st);
+}
+
+bool settled(const Stamp& stamp) {
+    // File times come from a clock that moves in ticks of a few milliseconds; file systems
+    // that keep whole seconds (or two, as FAT does) show it in their times.
+    const bool wholeSeconds = stamp.modifiedNs % NsPerSecond == 0 && stamp.changedNs % NsPerSecond == 0;
+    const qint64 margin = wholeSeconds ? 2 * NsPerSecond : NsPerSecond / 10;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now) - std::max(stamp.modifiedNs, stamp.changedNs) > margin;
 }
 
 Target resolve(const QString& path) {

@@ -18,16 +18,7 @@ namespace {
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
-using Rows = QList<QPair<QString, QString>>;
-
-const QString App = "Tintwell";
-
-class SettingsStoreTest : public testing::Test {
-  protected:
-    QTemporaryDir dir;
-    SettingsStore store{dir.path()};
-    QString file() const { return store.filePath(App); }
-};
+using SettingsStoreTest = StoreFixture;
 
 TEST_F(SettingsStoreTest, OrderIsKeptAcrossOverwriteAndDelete) {
     store.SaveSetting(App, "Window", "left", "1");

@@ -15,17 +15,7 @@ namespace {
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
-using Rows = QList<QPair<QString, QString>>;
-
-const QString App = "Tintwell";
-
-class StoreTrouble : public testing::Test {
-  protected:
-    QTemporaryDir dir;
-    SettingsStore store{dir.path()};
-    QString file() const { return store.filePath(App); }
-    void makeFolder() { QDir().mkpath(QFileInfo(file()).absolutePath()); }
-};
+using StoreTrouble = StoreFixture;
 
 TEST_F(StoreTrouble, HeldLockKeepsWritesWithoutWaitingAndSavesThemWhenFree) {
     makeFolder();
