@@ -160,7 +160,8 @@ struct SettingsStore::Impl {
         if (same && settingsFile::settled(now))
             return entry;
         settingsFile::Contents contents = settingsFile::read(target.path);
-        const size_t hash = qHash(contents.bytes);
+        // Only a stamp that has not settled needs the content to tell.
+        const size_t hash = settingsFile::settled(contents.stamp) ? 0 : qHash(contents.bytes);
         if (same && contents.problem.isEmpty() && contents.stamp == entry.stamp && hash == entry.hash)
             return entry;
         entry = Loaded{contents.stamp, {}, contents.problem, hash};
