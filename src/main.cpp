@@ -1,3 +1,4 @@
+#include "platform/EndOnSignal.h"
 #include "platform/PlatformStart.h"
 #include "platform/QtDesktopServices.h"
 #include "platform/SettingsStore.h"
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
     QtDesktopServices desktop;
     frmTintwell window(store, desktop);
     window.show();
+    endOnSignal::install(&app, [&window] { window.close(); });
     return QApplication::exec();
 }

@@ -85,6 +85,9 @@ Srgb fromChannels(int red, int green, int blue) {
 }
 
 int toChannel(double value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
     return static_cast<int>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
 }
 

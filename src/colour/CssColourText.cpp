@@ -156,10 +156,13 @@ std::optional<Channels> fromOklch(const Arguments& args) {
         !isOneOf(hue, {Kind::Number, Kind::Angle, Kind::None})) {
         return std::nullopt;
     }
-    // 100 % lightness is 1, 100 % chroma is 0.4.
+    // 100 % lightness is 1, 100 % chroma is 0.4. sRGB holds chroma up to about 0.32; far beyond
+    // it clipping the channels stops meaning anything and huge values overflow, so chroma is
+    // capped at 0.5.
+    constexpr double MostChroma = 0.5;
     const double l = lightness.kind == Kind::Percent ? lightness.value / 100 : lightness.value;
     const double c = chroma.kind == Kind::Percent ? chroma.value * 0.4 / 100 : chroma.value;
-    return toChannels(oklchToSrgb(std::clamp(l, 0.0, 1.0), std::max(c, 0.0), hue.value));
+    return toChannels(oklchToSrgb(std::clamp(l, 0.0, 1.0), std::clamp(c, 0.0, MostChroma), hue.value));
 }
 
 std::optional<Channels> fromHexDigits(const QString& digits) {

@@ -6,7 +6,20 @@
 #include "shell/Fonts.h"
 #include "shell/frmTintwell.h"
 
+#include <QLineEdit>
 #include <QLocale>
+
+namespace {
+
+// The pixels a line edit has for its text: inside its frame and text margins, less the margin
+// the edit keeps on either side and a caret's width.
+int textRoom(const QLineEdit& edit) {
+    constexpr int EditMargin = 2;
+    constexpr int CaretWidth = 1;
+    return edit.contentsRect().marginsRemoved(edit.textMargins()).width() - 2 * EditMargin - CaretWidth;
+}
+
+} // namespace
 
 void Notations::wire() {
     QObject::connect(f.cboWhat, &QComboBox::currentIndexChanged, &f, [this] { cboWhat_Click(); });
@@ -22,7 +35,7 @@ void Notations::ShowNotation() {
     const int blue = f.vsbColor[2]->value();
     const QString hex = f.txtHex->text();
     auto show = [this](double points, const QString& text) {
-        f.txtDec->setFont(uiFont(points));
+        f.txtDec->setFont(narrowedToFit(uiFont(points), text, textRoom(*f.txtDec)));
         f.txtDec->setText(text);
     };
     switch (f.cboWhat->currentIndex()) {

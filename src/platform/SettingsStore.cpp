@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
@@ -42,6 +43,21 @@ bool apply(Document& doc, const SettingsStore::Change& change) {
     return change.remove ? removeKey(doc, change.section, change.key)
                          : setValue(doc, change.section, change.key, change.value);
 }
+// The rows of a section as they will be once the changes kept for it are written.
+void mergeWaiting(Rows& result, const QString& section, const QList<SettingsStore::Change>& changes) {
+    for (const SettingsStore::Change& change : changes) {
+        if (change.section != section)
+            continue;
+        const auto at = std::find_if(result.begin(), result.end(),
+                                     [&change](const auto& row) { return row.first == change.key; });
+        if (change.remove && at != result.end())
+            result.erase(at);
+        else if (!change.remove && at != result.end())
+            at->second = change.value;
+        else if (!change.remove)
+            result.append({change.key, change.value});
+    }
+}
 } // namespace
 
 struct SettingsStore::Impl {
@@ -51,6 +67,7 @@ struct SettingsStore::Impl {
         Stamp stamp;
         Parsed parsed;
         QString problem; // the file as a whole cannot be read; nothing may be written over it
+        size_t hash = 0; // of the bytes, for a stamp that has not settled yet
     };
     QHash<QString, Loaded> cache;
 
@@ -113,9 +130,10 @@ struct SettingsStore::Impl {
 
     void tellUnreadable(const QString& app, const QString& path, const Loaded& loaded, const QString& moved) {
         if (!loaded.problem.isEmpty()) {
-            tell(path, QStringLiteral("unreadable"),
-                 QStringLiteral("%1 cannot be read (%2); starting from defaults, settings will not be saved")
-                     .arg(prefix(app, path), loaded.problem));
+            tell(
+                path, QStringLiteral("unreadable"),
+                QStringLiteral("%1 cannot be read (%2); starting from defaults, and nothing is saved over it")
+                    .arg(prefix(app, path), loaded.problem));
             return;
         }
         const int bad = loaded.parsed.badLines;
@@ -138,10 +156,15 @@ struct SettingsStore::Impl {
             return entry;
         }
         const Stamp now = settingsFile::stampOf(target.path);
-        if (now.exists && now == entry.stamp && entry.problem.isEmpty())
+        const bool same = now.exists && now == entry.stamp && entry.problem.isEmpty();
+        if (same && settingsFile::settled(now))
             return entry;
         settingsFile::Contents contents = settingsFile::read(target.path);
-        entry = Loaded{contents.stamp, {}, contents.problem};
+        // Only a stamp that has not settled needs the content to tell.
+        const size_t hash = settingsFile::settled(contents.stamp) ? 0 : qHash(contents.bytes);
+        if (same && contents.problem.isEmpty() && contents.stamp == entry.stamp && hash == entry.hash)
+            return entry;
+        entry = Loaded{contents.stamp, {}, contents.problem, hash};
         if (contents.problem.isEmpty())
             entry.parsed = parse(contents.bytes);
         return entry;
@@ -206,8 +229,10 @@ struct SettingsStore::Impl {
         for (int round = 0; round < ReplaceRounds; ++round) {
             const Loaded loaded = load(path);
             if (!loaded.problem.isEmpty()) {
+                // Its one notice already says that nothing is saved over it; the changes wait.
                 tellUnreadable(app, path, loaded, QString());
-                return fail(path, QStringLiteral("write-unreadable"), loaded.problem), false;
+                waiting[path].reason = loaded.problem;
+                return false;
             }
             Document doc = loaded.parsed.doc;
             bool changed = false;
@@ -217,25 +242,32 @@ struct SettingsStore::Impl {
                 waiting.remove(path);
                 return true;
             }
-            Stamp expected = loaded.stamp;
+            // A file with unreadable lines is copied aside first; it is replaced only once the
+            // copy is safely on the disk, so at every moment one of them holds the original.
+            QString kept;
             if (loaded.parsed.badLines > 0) {
-                const QString kept = keptName(path);
-                const QString why = settingsFile::moveAside(target.path, kept);
+                kept = keptName(path);
+                const QString why = settingsFile::keepCopy(target.path, kept);
                 if (!why.isEmpty())
                     return fail(path, QStringLiteral("aside"),
-                                QStringLiteral("the unreadable file cannot be moved to %1: %2")
+                                QStringLiteral("the unreadable file cannot be copied to %1: %2")
                                     .arg(shown(kept), why)),
                            false;
-                tellUnreadable(app, path, loaded, kept);
-                expected = Stamp{};
             }
+            const QByteArray bytes = serialise(doc);
             const settingsFile::WriteResult written =
-                settingsFile::replaceIfUnchanged(target.path, serialise(doc), expected);
+                settingsFile::replaceIfUnchanged(target.path, bytes, loaded.stamp);
+            if (!kept.isEmpty()) {
+                if (written.outcome == settingsFile::Outcome::Written)
+                    tellUnreadable(app, path, loaded, kept);
+                else
+                    QFile::remove(kept);
+            }
             if (written.outcome == settingsFile::Outcome::ChangedMeanwhile)
                 continue;
             if (written.outcome == settingsFile::Outcome::Failed)
                 return fail(path, written.reason, written.reason), false;
-            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}};
+            cache[path] = Loaded{written.stamp, Parsed{std::move(doc), 0, {}}, {}, qHash(bytes)};
             waiting.remove(path);
             return true;
         }
@@ -310,22 +342,12 @@ QList<QPair<QString, QString>> SettingsStore::GetAllSettings(const QString& app,
     const Document& doc = d->loadForReading(app, path).parsed.doc;
     const qsizetype s = findSection(doc, section);
     Rows result = s < 0 ? Rows{} : rows(doc.sections[s]);
-    d->deliver();
+    // Notices are shown last: a box waits in its own event loop, where a retry may write the
+    // waiting changes that the rows above do not hold yet.
     const auto waiting = d->waiting.constFind(path);
-    if (waiting == d->waiting.cend())
-        return result;
-    for (const Change& change : waiting->changes) {
-        if (change.section != section)
-            continue;
-        const auto at = std::find_if(result.begin(), result.end(),
-                                     [&change](const auto& row) { return row.first == change.key; });
-        if (change.remove && at != result.end())
-            result.erase(at);
-        else if (!change.remove && at != result.end())
-            at->second = change.value;
-        else if (!change.remove)
-            result.append({change.key, change.value});
-    }
+    if (waiting != d->waiting.cend())
+        mergeWaiting(result, section, waiting->changes);
+    d->deliver();
     return result;
 }
 

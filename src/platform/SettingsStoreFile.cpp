@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,12 +25,38 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-Stamp fromStat(const struct stat& st) {
-    return {true, quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
-            qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
+constexpr qint64 NsPerSecond = 1000000000;
+
+qint64 nanoseconds(const timespec& t) {
+    return qint64(t.tv_sec) * NsPerSecond + t.tv_nsec;
 }
 
-const char TemporarySuffix[] = ".XXXXXX";
+Stamp fromStat(const struct stat& st) {
+    return {true,
+            quint64(st.st_dev),
+            quint64(st.st_ino),
+            qint64(st.st_size),
+            nanoseconds(st.st_mtim),
+            nanoseconds(st.st_ctim)};
+}
+
+// Temporaries have a name of their own, so that clearing stale ones never touches a file of
+// the user's such as "Tintwell.conf.backup".
+const char TemporaryMark[] = ".tmp-";
+const char TemporarySuffix[] = ".tmp-XXXXXX";
+
+// Writes all of `bytes` to `fd` and flushes them to the disk; 0, or the errno of the failure.
+int writeAll(int fd, const QByteArray& bytes) {
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : ENOSPC;
+        done += n;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
 } // namespace
 
 QString describeError(int error) {
@@ -52,6 +80,16 @@ Stamp stampOf(const QString& path) {
     if (::stat(native(path).constData(), &st) != 0)
         return {};
     return fromStat(st);
+}
+
+bool settled(const Stamp& stamp) {
+    // File times come from a clock that moves in ticks of a few milliseconds; file systems
+    // that keep whole seconds (or two, as FAT does) show it in their times.
+    const bool wholeSeconds = stamp.modifiedNs % NsPerSecond == 0 && stamp.changedNs % NsPerSecond == 0;
+    const qint64 margin = wholeSeconds ? 2 * NsPerSecond : NsPerSecond / 10;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return nanoseconds(now) - std::max(stamp.modifiedNs, stamp.changedNs) > margin;
 }
 
 Target resolve(const QString& path) {
@@ -123,16 +161,8 @@ WriteResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, con
     const mode_t mode = ::stat(native(path).constData(), &old) == 0 ? (old.st_mode & 07777) : 0600;
     if (::fchmod(fd, mode) != 0)
         return fail(errno);
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return fail(n < 0 ? errno : ENOSPC);
-        done += n;
-    }
-    if (::fsync(fd) != 0)
-        return fail(errno);
+    if (const int error = writeAll(fd, bytes); error != 0)
+        return fail(error);
     if (::close(fd) != 0) {
         const int error = errno;
         ::unlink(name.constData());
@@ -157,11 +187,12 @@ WriteResult replaceIfUnchanged(const QString& path, const QByteArray& bytes, con
 
 void removeStaleTemporaries(const QString& path) {
     const QFileInfo info(path);
+    const QString prefix = info.fileName() + QLatin1String(TemporaryMark);
     const QRegularExpression temporary(
-        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(info.fileName())));
+        QStringLiteral("^%1[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(prefix)));
     const QDir folder = info.absoluteDir();
-    const QStringList candidates = folder.entryList({info.fileName() + QStringLiteral(".??????")},
-                                                    QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList candidates =
+        folder.entryList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& candidate : candidates)
         if (temporary.match(candidate).hasMatch())
             ::unlink(native(folder.filePath(candidate)).constData());
@@ -173,18 +204,28 @@ QString whyNoFileCanBeMade(const QString& folder) {
     if (fd < 0)
         return describeError(errno);
     // A lock file holds a few dozen bytes; a full disk may still have room for an empty file.
-    const char line[64] = {};
-    const bool written = ::write(fd, line, sizeof line) == ssize_t(sizeof line) && ::fsync(fd) == 0;
-    const int error = errno;
+    const int error = writeAll(fd, QByteArray(64, '\0'));
+    const bool written = error == 0;
     ::close(fd);
     ::unlink(name.constData());
     return written ? QStringLiteral("reason unknown") : describeError(error);
 }
 
-QString moveAside(const QString& path, const QString& to) {
-    if (::rename(native(path).constData(), native(to).constData()) == 0)
+QString keepCopy(const QString& path, const QString& to) {
+    const Contents original = read(path);
+    if (!original.problem.isEmpty())
+        return original.problem;
+    const QByteArray name = native(to);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return describeError(errno);
+    int error = writeAll(fd, original.bytes);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0)
         return {};
-    return describeError(errno);
+    ::unlink(name.constData());
+    return describeError(error);
 }
 
 } // namespace settingsFile

@@ -18,10 +18,25 @@ QStringView trimmed(QStringView s) {
     return s.sliced(begin, end - begin);
 }
 
-// Characters written as a backslash and themselves, and those written as a backslash and a letter.
-constexpr QStringView SelfEscaped = u"\\=[];#%";
+// Characters written as a backslash and a letter.
 constexpr QStringView Named = u"\n\r\t ";
 constexpr QStringView NamedLetters = u"nrts";
+
+// Characters written as a backslash and themselves.
+bool isSelfEscaped(QChar c) {
+    switch (c.unicode()) {
+    case u'\\':
+    case u'=':
+    case u'[':
+    case u']':
+    case u';':
+    case u'#':
+    case u'%':
+        return true;
+    default:
+        return false;
+    }
+}
 
 // -1 for a character that is not a hex digit.
 int hexDigit(QChar c) {
@@ -155,9 +170,9 @@ qsizetype findKey(const Section& section, const QString& key) {
     return -1;
 }
 
-} // namespace
-
-QString escapeText(const QString& text) {
+// Appends `text` escaped. Runs of plain characters are copied whole; most texts have only a
+// few escapes.
+void appendEscaped(QString& out, const QString& text) {
     qsizetype lead = 0;
     qsizetype trail = text.size();
     while (lead < trail && text[lead] == u' ')
@@ -165,48 +180,64 @@ QString escapeText(const QString& text) {
     while (trail > lead && text[trail - 1] == u' ')
         --trail;
 
-    QString out;
-    out.reserve(text.size() + 8);
+    qsizetype run = 0;
+    const auto escape = [&](qsizetype at, QStringView written) {
+        out.append(QStringView(text).sliced(run, at - run));
+        out.append(written);
+        run = at + 1;
+    };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const char16_t u = c.unicode();
-        const qsizetype named = (u == u' ' && i >= lead && i < trail) ? -1 : Named.indexOf(c);
-        if (SelfEscaped.contains(c)) {
-            out += u'\\';
-            out += c;
-        } else if (named >= 0) {
-            out += u'\\';
-            out += NamedLetters[named];
+        if (u > u' ' && u < 0x7f) {
+            if (isSelfEscaped(c)) {
+                const QChar pair[2] = {u'\\', c};
+                escape(i, QStringView(pair, 2));
+            }
+        } else if (u == u' ') {
+            if (i < lead || i >= trail)
+                escape(i, u"\\s");
+        } else if (const qsizetype named = Named.indexOf(c); named >= 0) {
+            const QChar pair[2] = {u'\\', NamedLetters[named]};
+            escape(i, QStringView(pair, 2));
         } else if (u < 0x20 || (u >= 0x7f && u <= 0x9f)) {
-            out += QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0'));
+            escape(i, QStringLiteral("\\x%1").arg(uint(u), 2, 16, QLatin1Char('0')));
         } else if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out += c;
-            out += text[++i];
+            ++i;
         } else if (c.isSurrogate()) {
-            out += QStringLiteral("\\u{%1}").arg(uint(u), 0, 16);
-        } else {
-            out += c;
+            escape(i, QStringLiteral("\\u{%1}").arg(uint(u), 0, 16));
         }
     }
+    out.append(QStringView(text).sliced(run));
+}
+
+} // namespace
+
+QString escapeText(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    appendEscaped(out, text);
     return out;
 }
 
 bool unescapeText(QStringView raw, QString& out) {
     const qsizetype n = raw.size();
-    if (!raw.contains(u'\\')) {
+    qsizetype i = raw.indexOf(u'\\');
+    if (i < 0) {
         out = raw.toString();
         return true;
     }
     out.clear();
     out.reserve(n);
-    for (qsizetype i = 0; i < n; ++i) {
-        if (raw[i] != u'\\') {
-            out += raw[i];
+    qsizetype run = 0;
+    for (; i < n; ++i) {
+        if (raw[i] != u'\\')
             continue;
-        }
+        out.append(raw.sliced(run, i - run));
         if (++i == n)
             return false;
-        if (SelfEscaped.contains(raw[i])) {
+        run = i + 1;
+        if (isSelfEscaped(raw[i])) {
             out += raw[i];
             continue;
         }
@@ -219,6 +250,7 @@ bool unescapeText(QStringView raw, QString& out) {
                 return false;
             out += QChar(char16_t(hexDigit(raw[i + 1]) * 16 + hexDigit(raw[i + 2])));
             i += 2;
+            run = i + 1;
             continue;
         }
         if (raw[i] != u'u' || i + 1 >= n || raw[i + 1] != u'{')
@@ -236,7 +268,9 @@ bool unescapeText(QStringView raw, QString& out) {
             out += QChar(char16_t(code));
         }
         i = j;
+        run = i + 1;
     }
+    out.append(raw.sliced(run));
     return true;
 }
 
@@ -269,18 +303,37 @@ Parsed parse(QByteArrayView bytes) {
 }
 
 QByteArray serialise(const Document& doc) {
-    QString text;
+    // Room for the unescaped text and some escapes, so that a large file's text is not moved
+    // again and again while it grows.
+    qsizetype size = 0;
     for (const QString& line : doc.preamble)
-        text += line + u'\n';
+        size += line.size() + 1;
+    for (const Section& section : doc.sections) {
+        size += section.name.size() + 4;
+        for (const Entry& entry : section.entries)
+            size += entry.key.size() + entry.value.size() + entry.verbatim.size() + 2;
+    }
+    QString text;
+    text.reserve(size + size / 4);
+    for (const QString& line : doc.preamble) {
+        text += line;
+        text += u'\n';
+    }
     for (const Section& section : doc.sections) {
         if (!text.isEmpty())
             text += u'\n';
-        text += u'[' + escapeText(section.name) + QStringLiteral("]\n");
+        text += u'[';
+        appendEscaped(text, section.name);
+        text += u"]\n";
         for (const Entry& entry : section.entries) {
-            if (entry.isSetting)
-                text += escapeText(entry.key) + u'=' + escapeText(entry.value) + u'\n';
-            else
-                text += entry.verbatim + u'\n';
+            if (entry.isSetting) {
+                appendEscaped(text, entry.key);
+                text += u'=';
+                appendEscaped(text, entry.value);
+            } else {
+                text += entry.verbatim;
+            }
+            text += u'\n';
         }
     }
     return text.toUtf8();

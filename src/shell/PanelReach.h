@@ -10,16 +10,24 @@ struct Controls;
 // does not uncover is hidden as a whole and shown again when it is uncovered.
 class PanelReach {
   public:
+    // Call once the controls are placed: each panel's reach is taken from where they lie.
     explicit PanelReach(Controls& c);
 
     // Shows exactly the panels that a client area of this size (twips) uncovers.
     void apply(int clientWidthTwips, int clientHeightTwips);
 
+    // Where a panel ends in the client area, twips.
+    struct Extent {
+        int right = 0;
+        int bottom = 0;
+    };
+
   private:
     struct Panel {
-        int right, bottom; // where the panel ends in the client area, twips
+        Extent extent;
         std::vector<QWidget*> controls;
         bool shown = true;
     };
+    void add(std::vector<QWidget*> controls);
     std::vector<Panel> panels_;
 };

@@ -56,6 +56,10 @@ TEST(CssColourText, WholeColoursAreRead) {
         // Beyond sRGB: clipped channel by channel.
         {"oklch(62.8% 64.425% 29.23)", {255, 0, 0}},
         {"oklch(120% 0 0)", {255, 255, 255}},
+        // Chroma far beyond any screen is taken as 0.5, however large: never an overflow to black.
+        {"oklch(50% 1e300 30)", {255, 0, 0}},
+        {"oklch(50% 1e10 30)", {255, 0, 0}},
+        {"oklch(50% 0.5 30)", {255, 0, 0}},
         {"RebeccaPurple", {0x66, 0x33, 0x99}},
         {"  GREY ", {128, 128, 128}},
     };

@@ -29,8 +29,11 @@ for run in "QT_SCALE_FACTOR=1 1" "QT_SCALE_FACTOR=1.25 1.25" "QT_SCREEN_SCALE_FA
     if [ "$scale" = 1 ]; then
         [ "$(on_top_ink "$shot")" -eq 0 ] || fail "On Top shows ticked on Wayland, where it cannot be"
     fi
-    kill "$TW_PID"
+    # Asked to end as a log-out would: it closes as its close box would, writing what close writes.
+    kill -TERM "$TW_PID"
     wait "$TW_PID" 2>/dev/null || true
+    grep -q '^cboWhat=' "$CONF" || fail "a polite end did not close the window: $(cat "$CONF")"
+    sed -i '/^cboWhat=/d' "$CONF"
 done
 grep -q 'OnTop=\\s1' "$CONF" || fail "the stored On Top was changed: $(cat "$CONF")"
 echo "e2e wayland: ok"

@@ -4,6 +4,7 @@
 #include "notation/StandardColours.h"
 #include "support/WindowFixture.h"
 
+#include <QImage>
 #include <QLocale>
 #include <QTest>
 #include <random>
@@ -89,6 +90,49 @@ TEST_F(NotationTest, EveryColourInEveryNotation) {
                     EXPECT_EQ(desktop.clipboard, text);
                     EXPECT_EQ(desktop.clipboardWrites, writes + 1);
                 }
+            }
+        }
+    }
+}
+
+// The leftmost and rightmost columns of the field that hold any of the text's ink.
+std::pair<int, int> inkColumns(QWidget& field) {
+    const QImage image = field.grab().toImage();
+    const QRgb back = image.pixel(0, 0);
+    int first = image.width();
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (qGray(image.pixel(x, y)) + 40 < qGray(back)) {
+                first = std::min(first, x);
+                last = x;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// Every text is seen whole: the longest texts are drawn narrower at the same height, so
+// neither end touches the field's edge; the short ones keep the font's own width.
+TEST_F(NotationTest, WholeTextIsSeenInTheField) {
+    open();
+    const ColourValue colours[] = {RGB(0, 0, 27), RGB(64, 0, 255), RGB(255, 128, 0), RGB(255, 255, 255)};
+    for (int notation = 0; notation < 10; ++notation) {
+        for (ColourValue colour : colours) {
+            SCOPED_TRACE(testing::Message() << "notation " << notation << " colour " << colour);
+            choose(notation);
+            f().editor.ShowColour(colour);
+            const auto [first, last] = inkColumns(*f().txtDec);
+            EXPECT_GE(first, 2);
+            EXPECT_LT(last, f().txtDec->width() - 1);
+            // Only the longest hsl and oklch texts are too long, and they are never squeezed
+            // below readability.
+            const int stretch = f().txtDec->font().stretch();
+            const bool mayBeLong = notation == Notations::CssHsl || notation == Notations::CssOklch;
+            if (mayBeLong && stretch != QFont().stretch()) {
+                EXPECT_GE(stretch, 65);
+            } else {
+                EXPECT_EQ(stretch, QFont().stretch());
             }
         }
     }

@@ -3,6 +3,9 @@
 
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <functional>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 
@@ -17,10 +20,32 @@ class StoreInWindow : public WindowTest {
     }
 };
 
+// How many files were renamed into a folder while `act` ran.
+int replacesDuring(const QString& folder, const std::function<void()>& act) {
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    EXPECT_GE(watch, 0);
+    // Creations are watched too: the kernel merges identical events in a row, and each replace
+    // creates its temporary first.
+    EXPECT_GE(::inotify_add_watch(watch, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE), 0);
+    act();
+    int replaces = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            replaces += (event->mask & IN_MOVED_TO) != 0;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    return replaces;
+}
+
 TEST_F(StoreInWindow, CloseWritesEveryKeyInOneReplace) {
     open();
     const QString path = store->filePath(frmTintwell::Title);
-    close();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    EXPECT_EQ(replacesDuring(QFileInfo(path).absolutePath(), [this] { close(); }), 1);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(),
