@@ -17,7 +17,7 @@ runs=${1:-11}
 build=${TINTWELL_BENCH_BUILD_DIR:-$root/build-release}
 
 "$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 targets=(startup_floor startup_watch)
 [ -n "${TINTWELL:-}" ] || targets+=(tintwell)
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
