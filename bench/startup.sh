@@ -53,7 +53,9 @@ for c in "${commands[@]}"; do
 done
 for i in $(seq "$runs"); do
     for k in "${!names[@]}"; do
-        echo "${names[$k]} $(measure "${commands[$k]}")" >>"$results"
+        # A start the watcher could not time ends the run rather than count as a figure.
+        line=$(measure "${commands[$k]}") || { echo "timing ${names[$k]} failed" >&2; exit 1; }
+        echo "${names[$k]} $line" >>"$results"
     done
     printf '\r%d/%d' "$i" "$runs" >&2
 done

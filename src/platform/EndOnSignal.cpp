@@ -24,13 +24,26 @@ void onSignal(int number) {
     errno = saved;
 }
 
-void handleWith(void (*handler)(int)) {
+// What each signal did before: one the program was started to ignore (nohup, a script's
+// background job) stays ignored, and a second signal gets back what it had.
+std::array<struct sigaction, Caught.size()> before{};
+
+void takeOver() {
     struct sigaction action {};
-    action.sa_handler = handler;
+    action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int number : Caught) {
-        ::sigaction(number, &action, nullptr);
+    for (std::size_t i = 0; i < Caught.size(); ++i) {
+        ::sigaction(Caught[i], nullptr, &before[i]);
+        if (before[i].sa_handler != SIG_IGN) {
+            ::sigaction(Caught[i], &action, nullptr);
+        }
+    }
+}
+
+void giveBack() {
+    for (std::size_t i = 0; i < Caught.size(); ++i) {
+        ::sigaction(Caught[i], &before[i], nullptr);
     }
 }
 
@@ -46,10 +59,10 @@ void install(QObject* owner, std::function<void()> end) {
         while (::read(wakeUp[0], bytes, sizeof bytes) > 0) {
         }
         watcher->setEnabled(false);
-        handleWith(SIG_DFL);
+        giveBack();
         end();
     });
-    handleWith(onSignal);
+    takeOver();
 }
 
 } // namespace endOnSignal

@@ -15,12 +15,24 @@ bool caught(int number) {
     return now.sa_handler != SIG_DFL && now.sa_handler != SIG_IGN;
 }
 
+bool ignored(int number) {
+    struct sigaction now {};
+    ::sigaction(number, nullptr, &now);
+    return now.sa_handler == SIG_IGN;
+}
+
+// SIGHUP ignored from the start, as under nohup: it stays so throughout.
 TEST(EndOnSignal, FirstSignalEndsThroughTheEventLoopAndTheNextOneIsNotCaught) {
+    ::signal(SIGHUP, SIG_IGN);
     QObject owner;
     int ends = 0;
     endOnSignal::install(&owner, [&ends] { ++ends; });
-    for (const int number : {SIGTERM, SIGINT, SIGHUP})
+    for (const int number : {SIGTERM, SIGINT})
         EXPECT_TRUE(caught(number)) << number;
+    EXPECT_TRUE(ignored(SIGHUP));
+    ::raise(SIGHUP);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ends, 0) << "an ignored signal ended the program";
 
     ::raise(SIGTERM);
     ::raise(SIGINT); // while the first is still on its way: still one end
@@ -30,8 +42,9 @@ TEST(EndOnSignal, FirstSignalEndsThroughTheEventLoopAndTheNextOneIsNotCaught) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     QCoreApplication::processEvents();
     EXPECT_EQ(ends, 1);
-    for (const int number : {SIGTERM, SIGINT, SIGHUP})
+    for (const int number : {SIGTERM, SIGINT})
         EXPECT_FALSE(caught(number)) << number << " would not end the program at once";
+    EXPECT_TRUE(ignored(SIGHUP));
 }
 
 } // namespace
