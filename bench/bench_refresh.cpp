@@ -1,6 +1,7 @@
 // What one refresh of the current colour costs, and a drag of a channel slider over its whole
 // range through the real handlers. The window is shown offscreen; painting happens only in
 // the benchmark that says so.
+#include "ShownWindow.h"
 #include "editor/ColourEditor.h"
 #include "platform/QtDesktopServices.h"
 #include "platform/SettingsStore.h"
@@ -17,21 +18,13 @@ using modColors::RGB;
 
 namespace {
 
-struct Window {
+struct TemporaryFolder {
     QTemporaryDir dir;
-    SettingsStore store{dir.path()};
-    QtDesktopServices desktop;
-    frmTintwell form{store, desktop};
+};
 
-    Window() {
-        form.show();
-        settle();
-    }
-    static void settle() {
-        for (int i = 0; i < 3; ++i) {
-            QApplication::processEvents();
-        }
-    }
+// The folder comes first, so that it exists before the store is made in it.
+struct Window : TemporaryFolder, ShownWindow<QtDesktopServices> {
+    Window() : ShownWindow(dir.path()) {}
 };
 
 // Made in main, after the application and before the benchmarks, and gone before the application.
@@ -51,7 +44,7 @@ void ShowColour(benchmark::State& state) {
         f.editor.ShowColour(Colours[i ^= 1]);
     }
     state.counters["refreshes"] = f.editor.refreshCount() - before;
-    Window::settle();
+    settleEvents();
 }
 BENCHMARK(ShowColour);
 
@@ -60,7 +53,7 @@ void ShowColourAndPaint(benchmark::State& state) {
     int i = 0;
     for (auto _ : state) {
         f.editor.ShowColour(Colours[i ^= 1]);
-        Window::settle();
+        settleEvents();
     }
 }
 BENCHMARK(ShowColourAndPaint);
@@ -85,7 +78,7 @@ void SliderDrag256(benchmark::State& state) {
     }
     state.counters["refreshes per drag"] =
         benchmark::Counter(f.editor.refreshCount() - before, benchmark::Counter::kAvgIterations);
-    Window::settle();
+    settleEvents();
 }
 BENCHMARK(SliderDrag256)->Unit(benchmark::kMicrosecond);
 

@@ -3,6 +3,7 @@
 // never lets go, a directory where the lock file goes, and another copy stopped (SIGSTOP)
 // while it holds the lock in the middle of a write. The other processes are this program,
 // started again with --hold-lock or --keep-writing.
+#include "ShownWindow.h"
 #include "palette/SafeGrid.h"
 #include "palette/SafePalette.h"
 #include "platform/QtDesktopServices.h"
@@ -112,20 +113,7 @@ class StuckFolder {
     }
 };
 
-struct Window {
-    AnsweringDesktop desktop;
-    SettingsStore store;
-    frmTintwell form{store, desktop};
-
-    explicit Window(const QString& root) : store(root) {
-        form.show();
-        settle();
-    }
-    static void settle() {
-        for (int i = 0; i < 3; ++i)
-            QApplication::processEvents();
-    }
-};
+using Window = ShownWindow<AnsweringDesktop>;
 
 // The mean hides a slow click; this keeps the slowest.
 class Slowest {
@@ -151,14 +139,14 @@ void OrderClick(benchmark::State& state, LockState lock) {
     StuckFolder folder(state, lock);
     Window window(folder.dir.path());
     window.form.palette.cmdSafe_Click();
-    Window::settle();
+    settleEvents();
     int order = 0;
     Slowest slowest;
     for (auto _ : state) {
         slowest.start();
         order = (order + 1) % safeGrid::OrderCount;
         window.form.optPerformance[order]->setChecked(true);
-        Window::settle();
+        settleEvents();
         slowest.stop();
     }
     tell(state, window, slowest);
@@ -170,12 +158,12 @@ void StoreScheme(benchmark::State& state, LockState lock) {
     StuckFolder folder(state, lock);
     Window window(folder.dir.path());
     window.form.schemes.cmdTagEditor_Click();
-    Window::settle();
+    settleEvents();
     Slowest slowest;
     for (auto _ : state) {
         slowest.start();
         window.form.schemes.cmdStoreTag_Click();
-        Window::settle();
+        settleEvents();
         slowest.stop();
     }
     tell(state, window, slowest);
