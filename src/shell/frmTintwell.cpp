@@ -10,6 +10,7 @@
 #include "platform/StoredNumbers.h"
 #include "scheme/SchemeEditor.h"
 #include "scheme/StoredSchemes.h"
+#include "shell/BuiltInImages.h"
 #include "shell/ControlInventory.h"
 #include "shell/FocusOrder.h"
 #include "shell/Fonts.h"
@@ -45,7 +46,8 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     modColors::UseDesktop(&desktop);
     setObjectName(QStringLiteral("frmTintwell"));
     setWindowTitle(Title);
-    setWindowIcon(QIcon(QStringLiteral(":/tintwell/tintwell.png")));
+    setWindowIcon(QIcon(builtInImages::readPng(QStringLiteral(":/tintwell/tintwell.png"))));
+    builtInImages::cacheStyleImages(*style());
     setFont(uiFont(8.25));
     setMouseTracking(true);
 

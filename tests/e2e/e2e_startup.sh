@@ -24,6 +24,12 @@ start_desktop
 start_tintwell
 [ "$(window_size)" = "334x261" ] || fail "compact client area is $(window_size), expected 334x261"
 [ "$(xdotool getwindowname "$WID")" = "Tintwell" ] || fail "caption is not Tintwell"
+# The icon reaches the window manager, and nothing the first frame draws needs an image plugin
+# (loading them all costs a start-up more than a millisecond).
+xprop -id "$WID" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+if grep -q '/imageformats/' "/proc/$TW_PID/maps"; then
+    fail "image plugins loaded at start: $(grep -o '[^/]*/imageformats/[^ ]*' "/proc/$TW_PID/maps" | sort -u)"
+fi
 close_tintwell
 
 # An X server reached only through its abstract socket (the file in /tmp/.X11-unix hidden in a
