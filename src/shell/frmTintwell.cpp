@@ -23,6 +23,12 @@
 #include <QDir>
 #include <QIcon>
 
+// The icon is compiled into the static library with the rest, and a static library's resources
+// are linked in only when something names them.
+static void useResources() {
+    Q_INIT_RESOURCE(tintwell);
+}
+
 struct frmTintwell::Rooms {
     explicit Rooms(frmTintwell& f)
         : editor(f), dialog(f), notations(f), standard(f), palette(f), scheme(f), schemes(f), hole(f),
@@ -46,6 +52,7 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     modColors::UseDesktop(&desktop);
     setObjectName(QStringLiteral("frmTintwell"));
     setWindowTitle(Title);
+    useResources();
     setWindowIcon(QIcon(builtInImages::readPng(QStringLiteral(":/tintwell/tintwell.png"))));
     builtInImages::cacheStyleImages(*style());
     setFont(uiFont(8.25));

@@ -26,7 +26,7 @@ start_tintwell
 [ "$(xdotool getwindowname "$WID")" = "Tintwell" ] || fail "caption is not Tintwell"
 # The icon reaches the window manager, and nothing the first frame draws needs an image plugin
 # (loading them all costs a start-up more than a millisecond).
-xprop -id "$WID" _NET_WM_ICON | grep -q 'Icon (' || fail "the window has no icon"
+xprop -id "$WID" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -q '= 32, 32,' || fail "the window does not have its 32 x 32 icon"
 if grep -q '/imageformats/' "/proc/$TW_PID/maps"; then
     fail "image plugins loaded at start: $(grep -o '[^/]*/imageformats/[^ ]*' "/proc/$TW_PID/maps" | sort -u)"
 fi
