@@ -13,6 +13,9 @@ void ColourDialog::wire() {
                      [this](int button, int shift) { lblH_MouseUp(button, shift); });
     QObject::connect(f.lblCMix, &FormLabel::doubleClicked, &f, [this] { lblCMix_DblClick(); });
     QObject::connect(f.cmdWinColor, &QPushButton::clicked, &f, [this] { cmdWinColor_Click(); });
+}
+
+void ColourDialog::wirePanel() {
     QObject::connect(f.lblBold, &FormLabel::clicked, &f, [this] { lblBold_Click(); });
 }
 

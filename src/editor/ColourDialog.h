@@ -9,6 +9,8 @@ class ColourDialog {
   public:
     explicit ColourDialog(frmTintwell& form) : f(form) {}
     void wire();
+    // The controls on its extra panel, once they are built.
+    void wirePanel();
 
     // "#": a click copies the six digits; a right button release stores the current code or,
     // when the store is full, brings its colour back and empties it.

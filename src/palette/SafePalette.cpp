@@ -16,6 +16,9 @@ const QString OrderKey = QStringLiteral("OptPerf");
 void SafePalette::wire() {
     QObject::connect(f.chkSF, &QCheckBox::toggled, &f, [this] { chkSF_Click(); });
     QObject::connect(f.cmdSafe, &QPushButton::clicked, &f, [this] { cmdSafe_Click(); });
+}
+
+void SafePalette::wirePanel() {
     for (int k = 0; k < safeGrid::OrderCount; ++k) {
         QObject::connect(f.optPerformance[k], &QRadioButton::toggled, &f, [this, k](bool checked) {
             if (checked) {
@@ -40,6 +43,7 @@ void SafePalette::cmdSafe_Click() {
         return;
     }
     if (!SafeCellsBuilt) {
+        f.buildExtraPanels();
         buildPanel();
     }
     // The match does not run while the panel is closed; bring the mark in line now.

@@ -23,6 +23,8 @@ class SafePalette {
 
     explicit SafePalette(frmTintwell& form) : f(form) {}
     void wire();
+    // The controls on its extra panel, once they are built.
+    void wirePanel();
 
     bool isOpen() const;
 

@@ -12,6 +12,7 @@ class SchemeEditor {
     static constexpr int SlotCount = 5;
 
     explicit SchemeEditor(frmTintwell& form) : f(form) {}
+    // Its controls all lie on the scheme editor's panel: wired once that is built.
     void wire();
 
     // The refresh's step: while the editor is open and a slot is chosen, the colour goes

@@ -58,6 +58,9 @@ class ReselectWatch : public QObject {
 
 void StoredSchemes::wire() {
     QObject::connect(f.cmdTagEditor, &QPushButton::clicked, &f, [this] { cmdTagEditor_Click(); });
+}
+
+void StoredSchemes::wirePanel() {
     QObject::connect(f.cboStore, &QComboBox::currentIndexChanged, &f, [this] { cboStore_Click(); });
     new ReselectWatch(f.cboStore, [this] { cboStore_Click(); });
     QObject::connect(f.cmdStoreTag, &QPushButton::clicked, &f, [this] { cmdStoreTag_Click(); });
@@ -75,6 +78,7 @@ void StoredSchemes::cmdTagEditor_Click() {
         f.lblURL->show();
         return;
     }
+    f.buildExtraPanels();
     f.cmdTagEditor->setText(OpenCaption);
     f.setOuterHeightTwips(OpenHeightTwips);
     f.lblURL->hide();

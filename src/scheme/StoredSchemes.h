@@ -22,6 +22,8 @@ class StoredSchemes {
 
     explicit StoredSchemes(frmTintwell& form) : f(form) {}
     void wire();
+    // The controls on its extra panel, once they are built.
+    void wirePanel();
 
     bool isOpen() const;
 

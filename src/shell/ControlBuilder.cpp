@@ -157,9 +157,10 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
 
 } // namespace
 
-void build(QWidget* window, Controls& controls) {
+std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel) {
+    std::vector<QWidget*> onWindow;
     QHash<QString, QWidget*> frames;
-    for (ControlSpec& row : table(controls)) {
+    for (ControlSpec& row : table(controls, panel)) {
         QWidget* parent = row.parent.isEmpty() ? window : frames.value(row.parent);
         QWidget* w = makeWidget(parent, row);
         w->setObjectName(row.name);
@@ -189,7 +190,11 @@ void build(QWidget* window, Controls& controls) {
             w->setFocusPolicy(Qt::NoFocus);
         }
         row.bind(w);
+        if (parent == window) {
+            onWindow.push_back(w);
+        }
     }
+    return onWindow;
 }
 
 } // namespace inventory

@@ -17,10 +17,22 @@ constexpr auto ButtonShadow = systemColour(16);
 const char* const ChannelNames[3] = {"Nred", "Ngreen", "Nblue"};
 } // namespace
 
-std::vector<ControlSpec> table(Controls& c) {
+std::vector<ControlSpec> table(Controls& c, Panel panel) {
     std::vector<ControlSpec> t;
-    rows::mainPanel(t, c);
-    rows::extraPanels(t, c);
+    switch (panel) {
+    case Panel::Main:
+        rows::mainPanel(t, c);
+        break;
+    case Panel::SchemeEditor:
+        rows::schemeEditorPanel(t, c);
+        break;
+    case Panel::SafePalette:
+        rows::safePalettePanel(t, c);
+        break;
+    case Panel::Hole:
+        rows::holePanel(t, c);
+        break;
+    }
     return t;
 }
 

@@ -69,9 +69,14 @@ struct ControlSpec {
     std::function<void(QWidget*)> bind{};
 };
 
-std::vector<ControlSpec> table(Controls& controls);
+// The window's parts. The main panel shows in the compact view; each of the others lies outside
+// it until the window grows over it.
+enum class Panel { Main, SchemeEditor, SafePalette, Hole };
 
-// Creates every control of the table under `window`, names it and binds it into `controls`.
-void build(QWidget* window, Controls& controls);
+std::vector<ControlSpec> table(Controls& controls, Panel panel);
+
+// Creates every control of a panel under `window`, names it and binds it into `controls`.
+// Returns the controls placed directly on the window (a frame carries its own).
+std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel);
 
 } // namespace inventory

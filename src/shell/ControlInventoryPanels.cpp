@@ -9,8 +9,8 @@ using rows::indexed;
 using rows::into;
 } // namespace
 
-void rows::extraPanels(std::vector<ControlSpec>& t, Controls& c) {
-    // Scheme-editor panel: the miniature page first, so its words lie on top of it.
+void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
+    // The miniature page first, so its words lie on top of it.
     t.push_back({.name = "lblTag(0)",
                  .left = 60,
                  .top = 3940,
@@ -93,8 +93,9 @@ void rows::extraPanels(std::vector<ControlSpec>& t, Controls& c) {
                  .caption = "Text1",
                  .flags = ReadOnly,
                  .bind = into(c.txtTag)});
+}
 
-    // Safe-palette panel.
+void rows::safePalettePanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "fraSF",
                  .kind = Kind::Frame,
                  .left = 5005,
@@ -130,8 +131,9 @@ void rows::extraPanels(std::vector<ControlSpec>& t, Controls& c) {
                      .flags = i == 0 ? Selected : 0u,
                      .bind = into(c.optPerformance[i])});
     }
+}
 
-    // Hole panel.
+void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "lblBottom",
                  .left = 5040,
                  .top = 3960,

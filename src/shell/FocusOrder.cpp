@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QWidget>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -36,8 +37,13 @@ template <class Buttons> void groupOptions(const Buttons& buttons, QAbstractButt
 } // namespace
 
 void setFocusOrder(Controls& c) {
-    groupOptions(c.optTag, c.optTag[1]);
-    groupOptions(c.optPerformance, c.optPerformance[0]);
+    // A panel's option buttons get their group once, when the panel has been built.
+    if (c.optTag[1] != nullptr && c.optTag[1]->group() == nullptr) {
+        groupOptions(c.optTag, c.optTag[1]);
+    }
+    if (c.optPerformance[0] != nullptr && c.optPerformance[0]->group() == nullptr) {
+        groupOptions(c.optPerformance, c.optPerformance[0]);
+    }
     std::vector<QWidget*> order{c.cmdWinColor,  c.vsbColor[0],  c.vsbColor[1], c.vsbColor[2],
                                 c.vsbDL,        c.txtHex,       c.cboWhat,     c.cmdSend,
                                 c.cmdTagEditor, c.cmdColorName, c.chkOnTop,    c.cboStore,
@@ -56,6 +62,8 @@ void setFocusOrder(Controls& c) {
                        static_cast<QWidget*>(c.vsHoleLeft)}) {
         order.push_back(w);
     }
+    // Controls of a panel not built yet are left out; the chain is laid again when it is.
+    order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

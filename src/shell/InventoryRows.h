@@ -20,8 +20,10 @@ inline QString indexed(const char* name, int index) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
 }
 
-// The main panel, then the safe-palette, scheme-editor and hole panels, in stacking order.
+// The rows of each panel, in stacking order.
 void mainPanel(std::vector<ControlSpec>& t, Controls& c);
-void extraPanels(std::vector<ControlSpec>& t, Controls& c);
+void schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c);
+void safePalettePanel(std::vector<ControlSpec>& t, Controls& c);
+void holePanel(std::vector<ControlSpec>& t, Controls& c);
 
 } // namespace inventory::rows

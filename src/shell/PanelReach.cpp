@@ -1,6 +1,5 @@
 #include "shell/PanelReach.h"
 
-#include "shell/Controls.h"
 #include "shell/Twips.h"
 
 #include <algorithm>
@@ -21,23 +20,11 @@ PanelReach::Extent extentOf(const std::vector<QWidget*>& controls) {
 
 } // namespace
 
-// The extra panels: the safe palette, the scheme editor and the hole.
-PanelReach::PanelReach(Controls& c) {
-    // The safe palette's cells live inside its two frames, so the frames carry them.
-    add({c.fraSF, c.fraPerformance});
-
-    std::vector<QWidget*> scheme(c.lblTag.begin(), c.lblTag.end());
-    scheme.insert(scheme.end(), c.optTag.begin(), c.optTag.end());
-    scheme.insert(scheme.end(),
-                  {c.lblBold, c.cboStore, c.cmdStoreTag, c.cmdCopyTag, c.cmdDeleteTag, c.txtTag});
-    add(std::move(scheme));
-
-    add({c.lblBottom, c.vsHoleBottom, c.lblHBottom, c.vsHoleTop, c.cmdResetHole, c.vsHoleRoundY, c.Label1,
-         c.vsHoleRoundX, c.lblHRight, c.vsHoleRight, c.lblLeft, c.vsHoleLeft});
-}
-
 void PanelReach::add(std::vector<QWidget*> controls) {
     const Extent extent = extentOf(controls);
+    for (QWidget* w : controls) {
+        w->setVisible(false);
+    }
     panels_.push_back({extent, std::move(controls)});
 }
 

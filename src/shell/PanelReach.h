@@ -3,15 +3,14 @@
 #include <QWidget>
 #include <vector>
 
-struct Controls;
-
 // The extra panels lie outside the client area until the window grows over them. Qt would
 // still let Tab, access keys and arrow keys reach their controls there, so a panel the window
 // does not uncover is hidden as a whole and shown again when it is uncovered.
 class PanelReach {
   public:
-    // Call once the controls are placed: each panel's reach is taken from where they lie.
-    explicit PanelReach(Controls& c);
+    // A panel whose controls are placed: its reach is taken from where they lie. It starts
+    // hidden; the next `apply` shows it if the client area uncovers it.
+    void add(std::vector<QWidget*> controls);
 
     // Shows exactly the panels that a client area of this size (twips) uncovers.
     void apply(int clientWidthTwips, int clientHeightTwips);
@@ -26,8 +25,7 @@ class PanelReach {
     struct Panel {
         Extent extent;
         std::vector<QWidget*> controls;
-        bool shown = true;
+        bool shown = false;
     };
-    void add(std::vector<QWidget*> controls);
     std::vector<Panel> panels_;
 };

@@ -58,17 +58,18 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     setFont(uiFont(8.25));
     setMouseTracking(true);
 
-    inventory::build(this, *this);
+    inventory::build(this, *this, inventory::Panel::Main);
+    reach_ = std::make_unique<PanelReach>();
+    // The hole's sliders hold its geometry from the start.
+    reach_->add(inventory::build(this, *this, inventory::Panel::Hole));
     txtDec->setFocusPolicy(Qt::NoFocus);
     setFocusOrder(*this);
-    reach_ = std::make_unique<PanelReach>(*this);
 
     editor.wire();
     dialog.wire();
     notations.wire();
     standard.wire();
     palette.wire();
-    scheme.wire();
     schemes.wire();
     hole.wire();
     extras.wire();
@@ -84,6 +85,20 @@ frmTintwell::~frmTintwell() {
     if (modColors::Desktop() == &desktop) {
         modColors::UseDesktop(nullptr);
     }
+}
+
+void frmTintwell::buildExtraPanels() {
+    if (extraPanelsBuilt_) {
+        return;
+    }
+    extraPanelsBuilt_ = true;
+    reach_->add(inventory::build(this, *this, inventory::Panel::SchemeEditor));
+    reach_->add(inventory::build(this, *this, inventory::Panel::SafePalette));
+    setFocusOrder(*this);
+    dialog.wirePanel();
+    palette.wirePanel();
+    scheme.wire();
+    schemes.wirePanel();
 }
 
 void frmTintwell::setOuterWidthTwips(int twips) {
@@ -104,6 +119,10 @@ void frmTintwell::applyOuterSize() {
     const int clientWidth = outerWidth_ - FrameWidthTwips;
     const int clientHeight = outerHeight_ - FrameHeightTwips;
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
+    if (clientWidth > NarrowWidthTwips - FrameWidthTwips ||
+        clientHeight > ShortHeightTwips - FrameHeightTwips) {
+        buildExtraPanels();
+    }
     reach_->apply(clientWidth, clientHeight);
 }
 

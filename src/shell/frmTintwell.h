@@ -54,6 +54,12 @@ class frmTintwell : public QWidget, public Controls {
     void setOuterWidthTwips(int twips);
     void setOuterHeightTwips(int twips);
 
+    // The scheme editor's and the safe palette's controls are built when the window first grows
+    // past the compact view, or when a room is about to open its panel; a start that stays
+    // compact never builds them.
+    void buildExtraPanels();
+    bool extraPanelsBuilt() const { return extraPanelsBuilt_; }
+
     // Settings of this program, under its title.
     QString getSetting(const QString& section, const QString& key, const QString& defaultValue) const;
     void saveSetting(const QString& section, const QString& key, const QString& value);
@@ -69,6 +75,7 @@ class frmTintwell : public QWidget, public Controls {
     int outerWidth_ = 0;
     int outerHeight_ = 0;
     bool unloaded_ = false;
+    bool extraPanelsBuilt_ = false;
     std::unique_ptr<PanelReach> reach_;
     // How long closing may wait for the settings file's lock.
     static constexpr int CloseWaitMs = 700;

@@ -175,6 +175,7 @@ TEST_F(ColourDialogTest, BoldSwitchFlipsTheSamples) {
         }
         return bold;
     };
+    form->buildExtraPanels();
     ASSERT_EQ(boldSamples(), 4);
     form->lblBold->clicked();
     EXPECT_EQ(boldSamples(), 0);

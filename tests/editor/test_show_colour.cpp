@@ -198,6 +198,7 @@ TEST_F(ShowColourTest, NestedWritesSeeTheGuardsOfTheirPath) {
 // hex box and the notation: each later step sees what the earlier ones wrote.
 TEST_F(ShowColourTest, StepsRunInTheirFixedOrder) {
     open();
+    f().buildExtraPanels();
     f().cmdTagEditor->setText(StoredSchemes::OpenCaption);
     f().scheme.SelectedSlot = 2;
     f().editor.ShowColour(RGB(10, 10, 10));

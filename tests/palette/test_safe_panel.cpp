@@ -13,7 +13,8 @@ using Cells = std::vector<int>;
 
 TEST_F(PaletteTest, FirstOpeningBuildsTheCellsOnceAndWidensTheWindow) {
     open();
-    ASSERT_EQ(f().lblSF.size(), 1u) << "cells must not exist before the panel opens";
+    ASSERT_TRUE(f().lblSF.empty()) << "cells must not exist before the panel opens";
+    EXPECT_EQ(f().fraSF, nullptr) << "nor the panel itself";
     EXPECT_EQ(f().outerWidthTwips(), 5100);
 
     openPanel();
@@ -214,7 +215,7 @@ TEST_F(PaletteTest, TheOrderSurvivesARestart) {
     chooseOrder(4);
     ASSERT_EQ(cellCode(1), "#003300");
     restart();
-    EXPECT_TRUE(f().optPerformance[0]->isChecked()) << "nothing is read before the panel opens";
+    EXPECT_EQ(f().optPerformance[0], nullptr) << "nothing is built or read before the panel opens";
     openPanel();
     EXPECT_TRUE(f().optPerformance[4]->isChecked());
     EXPECT_EQ(cellCode(1), "#003300");
@@ -224,6 +225,8 @@ TEST_F(PaletteTest, TheOrderSurvivesARestart) {
 
 TEST_F(PaletteTest, AnOrderChosenBeforeTheFirstOpeningIsAppliedWhenItOpens) {
     open();
+    // Built with the scheme editor, before the palette ever opened.
+    f().buildExtraPanels();
     f().optPerformance[3]->setChecked(true);
     EXPECT_EQ(f().lblSF.size(), 1u);
     EXPECT_EQ(setting("Init", "OptPerf"), "3");

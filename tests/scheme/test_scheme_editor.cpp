@@ -8,6 +8,7 @@ namespace {
 
 TEST_F(SchemeTest, MiniaturePageHasItsBackdropSampleWordsAndSlotButtons) {
     show();
+    form->buildExtraPanels();
     const FormLabel* page = form->lblTag[0];
     EXPECT_TRUE(page->autoFillBackground());
     EXPECT_EQ(page->backColour(), RGB(255, 255, 255));
@@ -44,6 +45,7 @@ TEST_F(SchemeTest, MiniaturePageHasItsBackdropSampleWordsAndSlotButtons) {
 
 TEST_F(SchemeTest, PanelButtonCaptionsFitTheirButtons) {
     show();
+    form->buildExtraPanels();
     const auto fits = [](QPushButton* button) {
         const QString text = QString(button->text()).remove(QLatin1Char('&'));
         return button->fontMetrics().horizontalAdvance(text) + 8 <= button->width();

@@ -17,7 +17,7 @@ QString overwriteQuestion(const QString& name) {
 
 TEST_F(SchemeTest, FirstOpeningOnAnEmptyStoreWritesListsAndLoadsTheDefault) {
     show();
-    EXPECT_EQ(form->cboStore->currentIndex(), -1);
+    EXPECT_EQ(form->cboStore, nullptr) << "the panel is built when it first opens";
     toggleEditor();
     EXPECT_EQ(storedNames(), QStringList{QStringLiteral("Standart")});
     EXPECT_EQ(storedTag(QStringLiteral("Standart")), DefaultTag);

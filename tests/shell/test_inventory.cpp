@@ -86,6 +86,7 @@ class Inventory : public WindowTest {};
 
 TEST_F(Inventory, ControlsLieWhereDesignedWithTheirTexts) {
     frmTintwell& f = open();
+    f.buildExtraPanels();
     for (const Expected& e : Fixed) {
         auto* w = f.findChild<QWidget*>(QString::fromLatin1(e.name));
         ASSERT_NE(w, nullptr) << e.name;
@@ -107,6 +108,9 @@ TEST_F(Inventory, ControlsLieWhereDesignedWithTheirTexts) {
 
 TEST_F(Inventory, EveryNamedControlExistsOnceUnderItsName) {
     frmTintwell& f = open();
+    // Asked twice, the extra panels are still built once.
+    f.buildExtraPanels();
+    f.buildExtraPanels();
     QStringList names;
     for (QWidget* w : f.findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty() && !w->objectName().startsWith("qt_")) {
@@ -130,6 +134,7 @@ TEST_F(Inventory, EveryNamedControlExistsOnceUnderItsName) {
 
 TEST_F(Inventory, ListsFontsAndColours) {
     frmTintwell& f = open();
+    f.buildExtraPanels();
     QStringList items;
     for (int i = 0; i < f.cboWhat->count(); ++i) {
         items << f.cboWhat->itemText(i);
@@ -240,6 +245,7 @@ TEST_F(Inventory, ToneAndSaturationCannotBeOperated) {
 
 TEST_F(Inventory, FocusFollowsTheDesignedOrder) {
     frmTintwell& f = open();
+    f.buildExtraPanels();
     const QList<QWidget*> expected = {
         f.cmdWinColor, f.vsbColor[0], f.vsbColor[1],  f.vsbColor[2],  f.vsbDL,     f.txtHex,
         f.cboWhat,     f.cmdSend,     f.cmdTagEditor, f.cmdColorName, f.chkOnTop,  f.cboStore,
@@ -263,13 +269,19 @@ TEST_F(Inventory, FocusFollowsTheDesignedOrder) {
 TEST_F(Inventory, TheWindowSizeDecidesWhichPanelsShow) {
     frmTintwell& f = open();
     EXPECT_EQ(f.windowTitle(), "Tintwell");
-    EXPECT_FALSE(f.windowIcon().isNull());
+    EXPECT_EQ(f.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
+    // The compact view builds neither the scheme editor nor the safe palette; the hole's
+    // controls hold its geometry and exist from the start.
+    EXPECT_FALSE(f.extraPanelsBuilt());
+    EXPECT_EQ(f.fraSF, nullptr);
+    EXPECT_EQ(f.txtTag, nullptr);
+    EXPECT_NE(f.vsHoleLeft, nullptr);
     struct View {
         int width, height;
         bool safe, scheme, hole;
     };
-    const View views[] = {{5100, 4370, false, false, false},
-                          {9300, 4370, true, false, false},
+    const View views[] = {{9300, 4370, true, false, false},
+                          {5100, 4370, false, false, false},
                           {5100, 6040, false, true, false},
                           {9300, 6040, true, true, true}};
     auto uncovered = [&f](QWidget* w) {
@@ -310,6 +322,7 @@ TEST_F(Inventory, TheWindowSizeDecidesWhichPanelsShow) {
 TEST_F(Inventory, CheckBoxesAndOptionButtonsHaveTheirSmallIndicatorWhenShown) {
     frmTintwell& f = open();
     f.show();
+    f.buildExtraPanels();
     auto indicator = [](QAbstractButton* button) {
         QStyleOptionButton option;
         option.initFrom(button);

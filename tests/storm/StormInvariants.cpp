@@ -135,7 +135,7 @@ QString oneMarkEach(const frmTintwell& f) {
 // Once the editor has loaded a scheme, the tag is 76 characters with each slot's code in
 // its place.
 QString tagHoldsSlots(const frmTintwell& f) {
-    if (f.lblTag[0]->tag().isEmpty()) {
+    if (!f.extraPanelsBuilt() || f.lblTag[0]->tag().isEmpty()) {
         return QString(); // the editor has not been opened yet
     }
     const QString tag = f.txtTag->toPlainText();
