@@ -119,8 +119,7 @@ void frmTintwell::applyOuterSize() {
     const int clientWidth = outerWidth_ - FrameWidthTwips;
     const int clientHeight = outerHeight_ - FrameHeightTwips;
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    if (clientWidth > NarrowWidthTwips - FrameWidthTwips ||
-        clientHeight > ShortHeightTwips - FrameHeightTwips) {
+    if (outerWidth_ > NarrowWidthTwips || outerHeight_ > ShortHeightTwips) {
         buildExtraPanels();
     }
     reach_->apply(clientWidth, clientHeight);
