@@ -10,8 +10,14 @@
 # map and to its first drawing, and reads RSS and PSS one second after. tintwell runs with a
 # settings file written by a normal close, as after any earlier use. TINTWELL_BENCH_RUNS=1
 # also lists every run; TINTWELL_BASELINE=path adds another tintwell binary to the turns (an
-# earlier build, to compare in the same run).
+# earlier build, to compare in the same run). TINTWELL_BENCH_BUS=1 runs everything under a private
+# session bus (dbus-run-session, package dbus-daemon), as on a desktop; without one, Qt's first
+# look for the bus tries to start one and fails, which every program pays alike.
 set -euo pipefail
+if [ "${TINTWELL_BENCH_BUS:-}" = 1 ] && [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "TINTWELL_BENCH_BUS=1 needs dbus-run-session (package dbus-daemon)" >&2; exit 2; }
+    exec dbus-run-session -- bash "$0" "$@"
+fi
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-11}
 build=${TINTWELL_BENCH_BUILD_DIR:-$root/build-release}
@@ -42,8 +48,8 @@ measure() {
     done
     return 3
 }
-names=(floor widgets tintwell)
-commands=("$floor" "$floor --widgets" "$TINTWELL")
+names=(floor widgets designed tintwell)
+commands=("$floor" "$floor --widgets" "$floor --designed" "$TINTWELL")
 if [ -n "${TINTWELL_BASELINE:-}" ]; then
     names+=(baseline)
     commands+=("$TINTWELL_BASELINE")
@@ -66,13 +72,15 @@ stat() {
     awk -v p="$1" -v c="$2" '$1 == p {print $c}' "$results" | sort -g |
         awk '{v[NR] = $1} END {m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; print m, v[1]}'
 }
-echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); load:$(uptime | sed 's/.*load average://')"
+echo "$(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); load:$(uptime | sed 's/.*load average://'); session bus: $([ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && echo yes || echo none)"
 echo "$runs runs each, alternating; times in ms from exec, memory in MiB one second after the first frame"
-echo "floor: an empty window; widgets: the same with one control of each kind (bench/startup/startup_floor.cpp)"
-printf '%-9s %7s %7s %7s %7s %7s %7s %7s %7s %7s\n' "" mapped shown shown ratio ratio "CPU" "CPU" RSS PSS
-printf '%-9s %7s %7s %7s %7s %7s %7s %7s %7s %7s\n' program median median min floor widgets median min median median
+echo "floor: an empty window; widgets: the same with one control of each kind; designed: those controls in"
+echo "tintwell's faces and sizes (bench/startup/startup_floor.cpp)"
+printf '%-9s %7s %7s %7s %7s %7s %8s %7s %7s %7s %7s\n' "" mapped shown shown ratio ratio ratio "CPU" "CPU" RSS PSS
+printf '%-9s %7s %7s %7s %7s %7s %8s %7s %7s %7s %7s\n' program median median min floor widgets designed median min median median
 read -r floor_shown _ < <(stat floor 3)
 read -r widgets_shown _ < <(stat widgets 3)
+read -r designed_shown _ < <(stat designed 3)
 for p in "${names[@]}"; do
     read -r mapped _ < <(stat "$p" 2)
     read -r shown shown_min < <(stat "$p" 3)
@@ -80,9 +88,17 @@ for p in "${names[@]}"; do
     read -r rss _ < <(stat "$p" 5)
     read -r pss _ < <(stat "$p" 6)
     awk -v p="$p" -v m="$mapped" -v s="$shown" -v smin="$shown_min" -v f="$floor_shown" -v w="$widgets_shown" \
-        -v c="$cpu" -v cmin="$cpu_min" -v r="$rss" -v q="$pss" \
-        'BEGIN {printf "%-9s %7.1f %7.1f %7.1f %7.2f %7.2f %7.1f %7.1f %7.1f %7.1f\n", p, m, s, smin, s / f, s / w, c, cmin, r / 1024, q / 1024}'
+        -v d="$designed_shown" -v c="$cpu" -v cmin="$cpu_min" -v r="$rss" -v q="$pss" \
+        'BEGIN {printf "%-9s %7.1f %7.1f %7.1f %7.2f %7.2f %8.2f %7.1f %7.1f %7.1f %7.1f\n", p, m, s, smin, s / f, s / w, s / d, c, cmin, r / 1024, q / 1024}'
 done
+# Ratios within each turn, which a machine that speeds up or slows down during the run does not tilt.
+paired() {
+    awk -v a="$1" -v b="$2" '$1 == a {x[++i] = $3} $1 == b {y[++j] = $3} END {for (k = 1; k <= i && k <= j; k++) print x[k] / y[k]}' "$results" |
+        sort -g | awk '{v[NR] = $1} END {printf "%.2f", NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'
+}
+echo "median of the ratios within each turn, shown: tintwell/widgets $(paired tintwell widgets)," \
+    "tintwell/designed $(paired tintwell designed), designed/widgets $(paired designed widgets)"
+[ -z "${TINTWELL_BASELINE:-}" ] || echo "tintwell/baseline $(paired tintwell baseline)"
 if [ -n "${TINTWELL_BENCH_RUNS:-}" ]; then
     echo "each run (program, mapped ms, shown ms, CPU ms, RSS KiB, PSS KiB):"
     cat "$results"

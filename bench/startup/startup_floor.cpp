@@ -5,6 +5,9 @@
 //   startup_floor --widgets  the same window with one control of each kind that Tintwell's
 //                            compact view shows, with a caption in the default font: what any
 //                            Qt program with such controls pays for fonts, style and text
+//   startup_floor --designed the same controls in the faces and sizes Tintwell is drawn in
+//                            (three faces, six sizes, a Cyrillic caption), plus a label for each
+//                            size no control uses: what those fonts cost on top
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,6 +33,42 @@ void addWidgets(QWidget* window) {
     list->addItem(QStringLiteral("Number"));
     list->setGeometry(248, 192, 81, list->sizeHint().height());
 }
+
+QFont designedFont(double points, bool bold, bool mono = false) {
+    QFont font;
+    if (mono) {
+        font.setFamilies({QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
+                          QStringLiteral("Monospace")});
+    } else {
+        font.setFamilies(
+            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    }
+    font.setStyleHint(mono ? QFont::TypeWriter : QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The fonts given the way Tintwell gives them: the window's font first, then per control.
+void addDesignedWidgets(QWidget* window) {
+    window->setFont(designedFont(8.25, false));
+    addWidgets(window);
+    window->findChild<QLabel*>()->setFont(designedFont(8.25, true));
+    window->findChild<QLineEdit*>()->setFont(designedFont(12, true, true));
+    const struct {
+        const char* text;
+        QFont font;
+        int x, y;
+    } labels[] = {{"128", designedFont(9.75, true), 160, 60},
+                  {"8421504", designedFont(9.75, false), 160, 215},
+                  {"#", designedFont(15, true, true), 145, 190},
+                  {"gray в буфер", designedFont(8.25, false), 160, 10}};
+    for (const auto& l : labels) {
+        auto* label = new QLabel(QString::fromUtf8(l.text), window);
+        label->setFont(l.font);
+        label->move(l.x, l.y);
+    }
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +78,8 @@ int main(int argc, char** argv) {
     window.setFixedSize(334, 261);
     if (argc > 1 && std::strcmp(argv[1], "--widgets") == 0) {
         addWidgets(&window);
+    } else if (argc > 1 && std::strcmp(argv[1], "--designed") == 0) {
+        addDesignedWidgets(&window);
     }
     window.show();
     return QApplication::exec();
