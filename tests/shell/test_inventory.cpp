@@ -1,5 +1,6 @@
 // The window as built: every control by name, where it lies, what it says, how its
 // sliders run, the focus order, and which panels each window size uncovers.
+#include "scheme/StoredSchemes.h"
 #include "support/WindowFixture.h"
 
 #include <QStyleOptionButton>
@@ -245,7 +246,8 @@ TEST_F(Inventory, ToneAndSaturationCannotBeOperated) {
 
 TEST_F(Inventory, FocusFollowsTheDesignedOrder) {
     frmTintwell& f = open();
-    f.buildExtraPanels();
+    // Opening the editor builds both extra panels, and their controls join the chain in place.
+    f.schemes.cmdTagEditor_Click();
     const QList<QWidget*> expected = {
         f.cmdWinColor, f.vsbColor[0], f.vsbColor[1],  f.vsbColor[2],  f.vsbDL,     f.txtHex,
         f.cboWhat,     f.cmdSend,     f.cmdTagEditor, f.cmdColorName, f.chkOnTop,  f.cboStore,
