@@ -10,8 +10,8 @@ class QWidget;
 struct Controls;
 
 // The window's controls as data: what each one is, where it lies (twips) and how it looks
-// when the window is created. The shell builds the window from this table in its order,
-// which is also the stacking order (later entries lie on top).
+// when it is created. The shell builds each panel from its rows in their order, which is also
+// the stacking order within the panel (later entries lie on top); the panels do not overlap.
 namespace inventory {
 
 enum class Kind {

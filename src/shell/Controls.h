@@ -51,7 +51,7 @@ struct Controls {
     QCheckBox* chkOnTop = nullptr;
     FormLabel* lblURL = nullptr;
 
-    // Scheme-editor panel
+    // Scheme-editor panel: null until the extra panels are built
     std::array<FormLabel*, 5> lblTag{};
     std::array<QRadioButton*, 5> optTag{};
     FormLabel* lblBold = nullptr;
@@ -61,9 +61,9 @@ struct Controls {
     QPushButton* cmdDeleteTag = nullptr;
     QPlainTextEdit* txtTag = nullptr;
 
-    // Safe-palette panel
+    // Safe-palette panel: likewise
     QGroupBox* fraSF = nullptr;
-    std::vector<FormLabel*> lblSF; // element 0 from the start, the rest from the first opening
+    std::vector<FormLabel*> lblSF; // element 0 with the panel, the rest from the first opening
     QGroupBox* fraPerformance = nullptr;
     std::array<QRadioButton*, 6> optPerformance{};
 
