@@ -20,7 +20,8 @@ template <typename T> QString cacheHex(T value) {
     return digits;
 }
 
-// The name under which QPixmap::load keeps a file it has read in the pixmap cache.
+} // namespace
+
 QString loadCacheName(const QString& path) {
     const QFileInfo info(path);
     constexpr uint PixmapType = 0;
@@ -28,8 +29,6 @@ QString loadCacheName(const QString& path) {
            cacheHex(uint(info.lastModified().toSecsSinceEpoch())) + cacheHex(quint64(info.size())) +
            cacheHex(PixmapType);
 }
-
-} // namespace
 
 QPixmap readPng(const QString& path) {
     QImageReader reader(path, "png");

@@ -15,6 +15,9 @@ namespace builtInImages {
 // The PNG at `path`; a null pixmap if there is none or it is not a PNG.
 QPixmap readPng(const QString& path);
 
+// The name under which QPixmap::load keeps a file it has read in the pixmap cache.
+QString loadCacheName(const QString& path);
+
 // The Fusion style draws group box frames from a PNG it loads on the first paint. Reading it here
 // and leaving it in the pixmap cache under the name Qt looks it up by spares the plugins. With any
 // other style, or a Qt that names its cached files differently, the style reads it as before.
