@@ -18,24 +18,11 @@ if [ "${TINTWELL_BENCH_BUS:-}" = 1 ] && [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; 
     command -v dbus-run-session >/dev/null || { echo "TINTWELL_BENCH_BUS=1 needs dbus-run-session (package dbus-daemon)" >&2; exit 2; }
     exec dbus-run-session -- bash "$0" "$@"
 fi
-root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-11}
-build=${TINTWELL_BENCH_BUILD_DIR:-$root/build-release}
-
-"$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-targets=(startup_floor startup_watch)
-[ -n "${TINTWELL:-}" ] || targets+=(tintwell)
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
-export TINTWELL=${TINTWELL:-$build/src/tintwell}
-floor=$build/bench/startup/startup_floor
+extra_targets=(startup_watch)
+# shellcheck source=bench/startup/programs.sh
+source "$(dirname "$0")/startup/programs.sh"
 watch=$build/bench/startup/startup_watch
-
-source "$root/tests/e2e/lib.sh"
-start_desktop
-# A first start and a normal close leave the settings file that every later start reads.
-start_tintwell
-close_tintwell
 
 results=$WORK/runs.txt
 # One timed start; a start the watcher was too slow to follow (status 3) is made again.
@@ -48,12 +35,6 @@ measure() {
     done
     return 3
 }
-names=(floor widgets designed tintwell)
-commands=("$floor" "$floor --widgets" "$floor --designed" "$TINTWELL")
-if [ -n "${TINTWELL_BASELINE:-}" ]; then
-    names+=(baseline)
-    commands+=("$TINTWELL_BASELINE")
-fi
 for c in "${commands[@]}"; do
     measure "$c" >/dev/null
 done

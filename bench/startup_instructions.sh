@@ -8,29 +8,10 @@
 #   bash bench/startup_instructions.sh        (needs valgrind; TINTWELL=path, TINTWELL_BASELINE=path
 #                                              as for bench/startup.sh)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=${TINTWELL_BENCH_BUILD_DIR:-$root/build-release}
 command -v valgrind >/dev/null || { echo "needs valgrind (apt-get install valgrind)" >&2; exit 2; }
-
-"$root/scripts/deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-targets=(startup_floor)
-[ -n "${TINTWELL:-}" ] || targets+=(tintwell)
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" >/dev/null
-export TINTWELL=${TINTWELL:-$build/src/tintwell}
-floor=$build/bench/startup/startup_floor
-
-source "$root/tests/e2e/lib.sh"
-start_desktop
-start_tintwell
-close_tintwell
-
-names=(floor widgets designed tintwell)
-commands=("$floor" "$floor --widgets" "$floor --designed" "$TINTWELL")
-if [ -n "${TINTWELL_BASELINE:-}" ]; then
-    names+=(baseline)
-    commands+=("$TINTWELL_BASELINE")
-fi
+extra_targets=()
+# shellcheck source=bench/startup/programs.sh
+source "$(dirname "$0")/startup/programs.sh"
 libs=(libfontconfig libfreetype libharfbuzz libQt6Gui libQt6Widgets libQt6Core libc.so ld-linux)
 printf '%-9s %9s' program "total"
 for l in "${libs[@]}"; do printf ' %9s' "${l#lib}"; done
