@@ -43,6 +43,7 @@ void SafePalette::cmdSafe_Click() {
         return;
     }
     if (!SafeCellsBuilt) {
+        // The cells are made before the window widens, which would build the panel itself.
         f.buildExtraPanels();
         buildPanel();
     }

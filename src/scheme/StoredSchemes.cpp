@@ -78,9 +78,8 @@ void StoredSchemes::cmdTagEditor_Click() {
         f.lblURL->show();
         return;
     }
-    f.buildExtraPanels();
     f.cmdTagEditor->setText(OpenCaption);
-    f.setOuterHeightTwips(OpenHeightTwips);
+    f.setOuterHeightTwips(OpenHeightTwips); // builds the panel the first time
     f.lblURL->hide();
     bool loaded = false;
     if (f.cboStore->currentIndex() == -1) {

@@ -84,6 +84,13 @@ class SheetOnFirstShow : public QObject {
     QString sheet_;
 };
 
+// The captions of check boxes and option buttons were laid out for a small box close to its text.
+void giveSmallIndicator(QWidget* button, QLatin1String className) {
+    new SheetOnFirstShow(
+        button,
+        QStringLiteral("%1 { spacing: 3px; } %1::indicator { width: 11px; height: 11px; }").arg(className));
+}
+
 QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
@@ -97,16 +104,12 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
         return new QPushButton(caption, parent);
     case Kind::CheckBox: {
         auto* box = new QCheckBox(caption, parent);
-        // The captions were laid out for a small box close to its text.
-        new SheetOnFirstShow(box, QStringLiteral("QCheckBox { spacing: 3px; } "
-                                                 "QCheckBox::indicator { width: 11px; height: 11px; }"));
+        giveSmallIndicator(box, QLatin1String("QCheckBox"));
         return box;
     }
     case Kind::Option: {
         auto* option = new QRadioButton(caption, parent);
-        new SheetOnFirstShow(option,
-                             QStringLiteral("QRadioButton { spacing: 3px; } "
-                                            "QRadioButton::indicator { width: 11px; height: 11px; }"));
+        giveSmallIndicator(option, QLatin1String("QRadioButton"));
         option->setChecked(row.flags & Selected);
         return option;
     }

@@ -55,8 +55,8 @@ class frmTintwell : public QWidget, public Controls {
     void setOuterHeightTwips(int twips);
 
     // The scheme editor's and the safe palette's controls are built when the window first grows
-    // past the compact view, or when a room is about to open its panel; a start that stays
-    // compact never builds them.
+    // past the compact view (or earlier, by a room that fills its panel before widening the
+    // window); a start that stays compact never builds them.
     void buildExtraPanels();
     bool extraPanelsBuilt() const { return extraPanelsBuilt_; }
 
