@@ -4,9 +4,11 @@
 
 #include <QColor>
 
-// Colour values as Qt colours. A system colour is resolved through the desktop first.
-inline QColor toQColor(modColors::ColourValue colour) {
-    const modColors::ColourValue plain = colour == modColors::NoColour ? 0 : modColors::ResolveColour(colour);
+// Colour values as Qt colours. A system colour is resolved through `systemColours` first.
+inline QColor toQColor(modColors::ColourValue colour,
+                       const modColors::SystemColourLookup& systemColours = {}) {
+    const modColors::ColourValue plain =
+        colour == modColors::NoColour ? 0 : modColors::ResolveColour(colour, systemColours);
     return QColor(plain & 0xFF, (plain >> 8) & 0xFF, (plain >> 16) & 0xFF);
 }
 

@@ -1,25 +1,11 @@
 #include "colour/modColors.h"
 
-#include "platform/DesktopServices.h"
-
-#include <cstdio>
-
 namespace modColors {
 
 namespace {
-DesktopServices* g_desktop = nullptr;
-
-ColourValue systemColour(ColourValue colour) {
+ColourValue systemColour(ColourValue colour, const SystemColourLookup& systemColours) {
     const int index = static_cast<int>(static_cast<std::uint32_t>(colour) & 0xFFFFFFu);
-    return g_desktop ? g_desktop->sysColor(index) : 0;
-}
-
-void showLengthMessage() {
-    if (g_desktop) {
-        g_desktop->messageBox(LengthMessage, DesktopServices::StyleOkOnly, QStringLiteral("Tintwell"));
-    } else {
-        std::fprintf(stderr, "Tintwell: %s\n", qPrintable(LengthMessage));
-    }
+    return systemColours ? systemColours(index) : 0;
 }
 
 int hexDigit(QChar c) {
@@ -44,19 +30,13 @@ int hexPair(QChar high, QChar low) {
 }
 } // namespace
 
-void UseDesktop(DesktopServices* desktop) {
-    g_desktop = desktop;
-}
-DesktopServices* Desktop() {
-    return g_desktop;
-}
-
-void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue) {
+void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue,
+                 const SystemColourLookup& systemColours) {
     if (colour == NoColour) {
         return;
     }
     if (colour < 0) {
-        colour = systemColour(colour);
+        colour = systemColour(colour, systemColours);
     }
     red = static_cast<Channel>(colour & 0xFF);
     green = static_cast<Channel>((colour >> 8) & 0xFF);
@@ -72,12 +52,12 @@ QString ChannelsToHtml(Channel red, Channel green, Channel blue) {
     return QStringLiteral("#") + HexByte(red) + HexByte(green) + HexByte(blue);
 }
 
-QString ColourToHtml(ColourValue colour) {
+QString ColourToHtml(ColourValue colour, const SystemColourLookup& systemColours) {
     if (colour == NoColour) {
         return QString();
     }
     Channel red = 0, green = 0, blue = 0;
-    SplitColour(colour, red, green, blue);
+    SplitColour(colour, red, green, blue, systemColours);
     return ChannelsToHtml(red, green, blue);
 }
 
@@ -86,7 +66,6 @@ QString ColourToHtml(ColourValue colour) {
 HtmlParse HtmlToChannels(const QString& code, Channel& red, Channel& green, Channel& blue) {
     QString s = code;
     if (s.size() <= 5) {
-        showLengthMessage();
         return HtmlParse::TooShort;
     }
     if (s.startsWith(QLatin1Char('#'))) {
@@ -111,8 +90,8 @@ ColourValue HtmlToColour(const QString& code) {
     return RGB(red, green, blue);
 }
 
-ColourValue ResolveColour(ColourValue colour) {
-    return colour >= 0 ? colour : systemColour(colour);
+ColourValue ResolveColour(ColourValue colour, const SystemColourLookup& systemColours) {
+    return colour >= 0 ? colour : systemColour(colour, systemColours);
 }
 
 Channel ChannelMean(Channel a, Channel b, Channel c) {

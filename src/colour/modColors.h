@@ -2,8 +2,7 @@
 
 #include <QString>
 #include <cstdint>
-
-class DesktopServices;
+#include <functional>
 
 // Colour values, channel triples and HTML codes, and the conversions between them.
 //
@@ -17,18 +16,17 @@ using Channel = std::int16_t;
 
 constexpr ColourValue NoColour = -1;
 
-// The desktop that resolves system colours and shows the one message of this module.
-// The window sets it at creation; without one, system colours resolve to black and
-// the message goes to standard error.
-void UseDesktop(DesktopServices* desktop);
-DesktopServices* Desktop();
+// Looks up a desktop display colour by its classic index. The functions below that resolve
+// system colours take one; without it a system colour resolves to black.
+using SystemColourLookup = std::function<ColourValue(int index)>;
 
 constexpr ColourValue RGB(int red, int green, int blue) {
     return red + 256 * green + 65536 * blue;
 }
 
 // Splits a colour into channels; a system colour is resolved first. NoColour writes nothing.
-void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue);
+void SplitColour(ColourValue colour, Channel& red, Channel& green, Channel& blue,
+                 const SystemColourLookup& systemColours = {});
 
 // Upper-case hex of a 16-bit value, at least two digits, never clamped ("100" for 256).
 QString HexByte(Channel value);
@@ -36,25 +34,25 @@ QString HexByte(Channel value);
 QString ChannelsToHtml(Channel red, Channel green, Channel blue);
 
 // "#RRGGBB", or an empty text for NoColour.
-QString ColourToHtml(ColourValue colour);
+QString ColourToHtml(ColourValue colour, const SystemColourLookup& systemColours = {});
 
 enum class HtmlParse { Ok, TooShort, NotHex };
 
 // Reads "#RRGGBB" or "RRGGBB" (see the .cpp for longer texts). A text of five characters or
-// fewer shows "Length less then 6"; pairs that are not hex digits are refused silently.
-// In both failure cases the outputs are left untouched.
+// fewer is TooShort, and the caller shows LengthMessage; pairs that are not hex digits are
+// refused silently. In both failure cases the outputs are left untouched.
 HtmlParse HtmlToChannels(const QString& code, Channel& red, Channel& green, Channel& blue);
 
 // HtmlToChannels into zeroed channels: a refused code gives black.
 ColourValue HtmlToColour(const QString& code);
 
 // Plain colours unchanged; anything negative is looked up as a system colour.
-ColourValue ResolveColour(ColourValue colour);
+ColourValue ResolveColour(ColourValue colour, const SystemColourLookup& systemColours = {});
 
 // Mean of three channels in 16-bit arithmetic, truncated toward zero.
 Channel ChannelMean(Channel a, Channel b, Channel c);
 
-// The text of the one message this module shows.
+// What the callers tell the user when a code is TooShort.
 inline const QString LengthMessage = QStringLiteral("Length less then 6");
 
 } // namespace modColors

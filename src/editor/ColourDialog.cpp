@@ -1,53 +1,28 @@
 #include "editor/ColourDialog.h"
 
-#include "colour/ColourPicking.h"
 #include "editor/ColourEditor.h"
 #include "platform/DesktopServices.h"
-#include "shell/frmTintwell.h"
+#include "shell/FormLabel.h"
+
+#include <QPushButton>
 
 using namespace modColors;
 
-void ColourDialog::wire() {
-    QObject::connect(f.lblH, &FormLabel::clicked, &f, [this] { lblH_Click(); });
-    QObject::connect(f.lblH, &FormLabel::mouseUp, &f,
-                     [this](int button, int shift) { lblH_MouseUp(button, shift); });
-    QObject::connect(f.lblCMix, &FormLabel::doubleClicked, &f, [this] { lblCMix_DblClick(); });
-    QObject::connect(f.cmdWinColor, &QPushButton::clicked, &f, [this] { cmdWinColor_Click(); });
-}
+namespace {
+// Hook and template flags (16 and 32) never reach the dialog.
+constexpr unsigned WithoutHookAndTemplate = 0xFFFFFFCFu;
+} // namespace
 
-void ColourDialog::wirePanel() {
-    QObject::connect(f.lblBold, &FormLabel::clicked, &f, [this] { lblBold_Click(); });
-}
-
-void ColourDialog::lblH_Click() {
-    f.desktop.putClipboardText(f.txtHex->text());
-}
-
-void ColourDialog::lblH_MouseUp(int button, int /*shift*/) {
-    if (button != 2) {
-        return;
-    }
-    if (f.lblH->borderStyle() == 0) {
-        TempColour = (QStringLiteral("#") + f.txtHex->text()).leftJustified(7, QLatin1Char(' '), true);
-        f.lblH->setBorderStyle(1);
-        return;
-    }
-    f.lblH->setBorderStyle(0);
-    // A code stored while the hex box held fewer than six digits is incomplete: the store
-    // empties, the current colour stays, and the length message says why.
-    const QString code = TempColour.trimmed();
-    if (code.size() < 7) {
-        f.desktop.messageBox(LengthMessage, DesktopServices::StyleOkOnly, frmTintwell::Title);
-        return;
-    }
-    f.editor.ShowColour(HtmlToColour(code));
+void ColourDialog::wire(QObject* context) {
+    QObject::connect(c.lblCMix, &FormLabel::doubleClicked, context, [this] { lblCMix_DblClick(); });
+    QObject::connect(c.cmdWinColor, &QPushButton::clicked, context, [this] { cmdWinColor_Click(); });
 }
 
 void ColourDialog::lblCMix_DblClick() {
-    ColourValue colour = f.editor.currentColour();
-    PickColour(colour, true, true, false, &f, 1);
+    ColourValue colour = editor_.currentColour();
+    PickColour(colour, true, true, false, owner_, 1);
     if (colour != NoColour) {
-        f.editor.ShowColour(colour);
+        editor_.ShowColour(colour);
     }
 }
 
@@ -55,12 +30,37 @@ void ColourDialog::cmdWinColor_Click() {
     lblCMix_DblClick();
 }
 
-void ColourDialog::lblBold_Click() {
-    const bool bold = f.lblBold->borderStyle() != 1;
-    for (FormLabel* sample : f.lblTag) {
-        QFont font = sample->font();
-        font.setBold(bold);
-        sample->setFont(font);
+void ColourDialog::InitCustomColours(std::uint8_t mode) {
+    if (mode == 1) {
+        for (int i = 0; i < 16; ++i) {
+            CustomColours[static_cast<std::size_t>(i)] = desktop_.sysColor(i);
+        }
+    } else {
+        for (int i = 15; i >= 0; --i) {
+            CustomColours[static_cast<std::size_t>(i)] = RGB(16 * i, 16 * i, 16 * i);
+        }
     }
-    f.lblBold->setBorderStyle(bold ? 1 : 0);
+    CustomColoursReady = true;
+}
+
+unsigned ColourDialog::ColourDialogFlags(bool fullOpen, bool anyColour, bool preventFullOpen) {
+    const unsigned flags = (anyColour ? DesktopServices::CcAnyColor : DesktopServices::CcSolidColor) |
+                           DesktopServices::CcRgbInit | (fullOpen ? DesktopServices::CcFullOpen : 0u) |
+                           (preventFullOpen ? DesktopServices::CcPreventFullOpen : 0u);
+    return flags & WithoutHookAndTemplate;
+}
+
+bool ColourDialog::PickColour(ColourValue& colour, bool fullOpen, bool anyColour, bool preventFullOpen,
+                              QWidget* owner, std::uint8_t customMode) {
+    std::int32_t chosen = ResolveColour(colour, [this](int index) { return desktop_.sysColor(index); });
+    const unsigned flags = ColourDialogFlags(fullOpen, anyColour, preventFullOpen);
+    if (!CustomColoursReady) {
+        InitCustomColours(customMode);
+    }
+    if (desktop_.chooseColour(owner, chosen, CustomColours, flags)) {
+        colour = chosen;
+        return true;
+    }
+    colour = NoColour;
+    return false;
 }

@@ -1,15 +1,14 @@
 #include "editor/ColourEditor.h"
 
 #include "editor/HexPaste.h"
-#include "notation/Notations.h"
-#include "notation/StandardColours.h"
-#include "palette/SafePalette.h"
-#include "scheme/SchemeEditor.h"
-#include "shell/frmTintwell.h"
+#include "platform/DesktopServices.h"
+#include "shell/FormLabel.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QObject>
+#include <QScrollBar>
 
 using namespace modColors;
 
@@ -37,29 +36,40 @@ class HexKeyFilter : public QObject {
 };
 } // namespace
 
-void ColourEditor::wire() {
+void ColourEditor::wire(QObject* context) {
     for (int i = 0; i < 3; ++i) {
-        QObject::connect(f.vsbColor[i], &QScrollBar::valueChanged, &f, [this, i] { vsbColor_Change(i); });
-        QObject::connect(f.vsbColor[i], &QScrollBar::sliderMoved, &f,
+        QObject::connect(c.vsbColor[i], &QScrollBar::valueChanged, context,
+                         [this, i] { vsbColor_Change(i); });
+        QObject::connect(c.vsbColor[i], &QScrollBar::sliderMoved, context,
                          [this, i](int position) { vsbColor_Scroll(i, position); });
     }
-    QObject::connect(f.vsbDL, &QScrollBar::valueChanged, &f, [this] { vsbDL_Change(); });
-    QObject::connect(f.vsbDL, &QScrollBar::sliderMoved, &f, [this](int position) { vsbDL_Scroll(position); });
-    QObject::connect(f.txtHex, &QLineEdit::textChanged, &f, [this] { txtHex_Change(); });
-    f.txtHex->installEventFilter(new HexKeyFilter(*this, f.txtHex));
-    hexPaste::routePastes(*f.txtHex);
+    QObject::connect(c.vsbDL, &QScrollBar::valueChanged, context, [this] { vsbDL_Change(); });
+    QObject::connect(c.vsbDL, &QScrollBar::sliderMoved, context,
+                     [this](int position) { vsbDL_Scroll(position); });
+    QObject::connect(c.txtHex, &QLineEdit::textChanged, context, [this] { txtHex_Change(); });
+    c.txtHex->installEventFilter(new HexKeyFilter(*this, c.txtHex));
+    hexPaste::routePastes(*c.txtHex);
+    snapping.wire(context);
 }
 
 ColourValue ColourEditor::currentColour() const {
-    return f.lblCMix->backColour();
+    return c.lblCMix->backColour();
+}
+
+QString ColourEditor::hexText() const {
+    return c.txtHex->text();
+}
+
+std::array<int, 3> ColourEditor::channels() const {
+    return {c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()};
 }
 
 ColourValue ColourEditor::sliderColour() const {
-    return RGB(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value());
+    return RGB(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value());
 }
 
 void ColourEditor::showChannelNumber(int index, Channel value) {
-    FormLabel* number = f.lblNColor[index];
+    FormLabel* number = c.lblNColor[index];
     number->setText(QString::number(value));
     // Fitting a label lays its text out, half the cost of a refresh; each of the 256 texts is
     // measured once.
@@ -75,67 +85,68 @@ void ColourEditor::showChannelNumber(int index, Channel value) {
 
 void ColourEditor::showSwatch(int index, Channel value) {
     const int shift = 8 * index;
-    f.lblColor[index]->setBackColour(static_cast<ColourValue>(value & 0xFF) << shift);
+    c.lblColor[index]->setBackColour(static_cast<ColourValue>(value & 0xFF) << shift);
 }
 
 void ColourEditor::ShowColour(ColourValue colour) {
-    GuardFlags& g = f.flags;
+    GuardFlags& g = flags_;
     ++refreshes_;
     g.InShowColour = true;
-    g.SafeUndo = false;
+    snapping.SafeUndo = false;
 
-    f.lblCMix->setBackColour(colour);
+    c.lblCMix->setBackColour(colour);
 
     if (!g.InSliderChange) {
-        SplitColour(colour, CurrentChannels[0], CurrentChannels[1], CurrentChannels[2]);
+        SplitColour(colour, CurrentChannels[0], CurrentChannels[1], CurrentChannels[2],
+                    [this](int index) { return desktop_.sysColor(index); });
         for (int i = 0; i < 3; ++i) {
             showChannelNumber(i, CurrentChannels[i]);
-            f.vsbColor[i]->setValue(CurrentChannels[i]);
+            c.vsbColor[i]->setValue(CurrentChannels[i]);
         }
         for (int i = 0; i < 3; ++i) {
             showSwatch(i, CurrentChannels[i]);
         }
-        f.lblNColor[1]->setForeColour(CurrentChannels[1] < 200 ? LightYellow : 0);
+        c.lblNColor[1]->setForeColour(CurrentChannels[1] < 200 ? LightYellow : 0);
     }
 
     if (!g.InStdSelect) {
-        f.standard.MatchColour(colour);
+        steps_.standardMatch(colour);
     }
 
-    f.scheme.SchemeStep(colour);
+    steps_.schemeStep(colour);
 
     if (!g.InDarkLight) {
         g.InSliderChange = true;
-        f.vsbDL->setValue(
-            ChannelMean(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value()));
-        LastDarkLight = static_cast<Channel>(f.vsbDL->value());
+        c.vsbDL->setValue(
+            ChannelMean(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()));
+        LastDarkLight = static_cast<Channel>(c.vsbDL->value());
         g.InSliderChange = false;
     }
 
     if (!g.InHexEntry) {
         g.InSliderChange = true;
-        f.txtHex->setText(
-            ChannelsToHtml(f.vsbColor[0]->value(), f.vsbColor[1]->value(), f.vsbColor[2]->value()).right(6));
+        c.txtHex->setText(
+            ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6));
         g.InSliderChange = false;
     }
 
-    f.palette.MatchStep();
+    steps_.safeMatch();
 
-    f.notations.ShowNotation();
+    steps_.notation();
     g.InShowColour = false;
 }
 
 void ColourEditor::vsbColor_Change(int index) {
-    GuardFlags& g = f.flags;
+    GuardFlags& g = flags_;
     if (g.InShowColour) {
         return;
     }
     g.InSliderChange = true;
-    const auto v = static_cast<Channel>(f.vsbColor[index]->value());
+    const auto v = static_cast<Channel>(c.vsbColor[index]->value());
     showChannelNumber(index, v);
     showSwatch(index, v);
     if (index == 1) {
-        f.lblNColor[1]->setForeColour(v < 200 ? LightYellow : 0);
+        c.lblNColor[1]->setForeColour(v < 200 ? LightYellow : 0);
     }
     ShowColour(sliderColour());
     g.InSliderChange = false;
@@ -144,12 +155,12 @@ void ColourEditor::vsbColor_Change(int index) {
 // Qt reports the thumb's new position before the value follows it: snapping is switched
 // off first, then the value is set here, which raises vsbColor_Change with the new value.
 void ColourEditor::vsbColor_Scroll(int index, int position) {
-    f.palette.SwitchOffWithoutUndo();
-    if (f.chkSF->isChecked()) {
+    snapping.SwitchOffWithoutUndo();
+    if (c.chkSF->isChecked()) {
         return;
     }
-    if (f.vsbColor[index]->value() != position) {
-        f.vsbColor[index]->setValue(position);
+    if (c.vsbColor[index]->value() != position) {
+        c.vsbColor[index]->setValue(position);
     } else {
         vsbColor_Change(index);
     }
@@ -160,11 +171,11 @@ int ColourEditor::txtHex_KeyPress(int keyAscii) {
 }
 
 void ColourEditor::txtHex_Change() {
-    GuardFlags& g = f.flags;
+    GuardFlags& g = flags_;
     if (g.InShowColour) {
         return;
     }
-    QString t = f.txtHex->text().toUpper();
+    QString t = c.txtHex->text().toUpper();
     const qsizetype n = t.size();
     // Filter by character code; the index is not stepped back after a removal, and the
     // nested run raised by writing the box back filters what is left.
@@ -174,13 +185,13 @@ void ColourEditor::txtHex_Change() {
             t = t.left(i - 1) + t.right(n - i);
         }
     }
-    const bool rewritten = f.txtHex->text() != t;
-    f.txtHex->setText(t);
-    f.txtHex->setCursorPosition(static_cast<int>(t.size()));
+    const bool rewritten = c.txtHex->text() != t;
+    c.txtHex->setText(t);
+    c.txtHex->setCursorPosition(static_cast<int>(t.size()));
     if (n != 6) {
         return;
     }
-    const QString code = f.txtHex->text();
+    const QString code = c.txtHex->text();
     // The nested run that left these six digits has applied them already; once is enough.
     if (rewritten && code.size() == 6) {
         return;
@@ -189,7 +200,10 @@ void ColourEditor::txtHex_Change() {
     Channel r = CurrentChannels[0], gr = CurrentChannels[1], b = CurrentChannels[2];
     // A sixth character that was not a digit leaves five: the message is shown and the
     // current colour stays as it is, rather than bringing back an older colour.
-    if (HtmlToChannels(code, r, gr, b) == HtmlParse::Ok) {
+    const HtmlParse parsed = HtmlToChannels(code, r, gr, b);
+    if (parsed == HtmlParse::TooShort) {
+        desktop_.tell(LengthMessage);
+    } else if (parsed == HtmlParse::Ok) {
         CurrentChannels = {r, gr, b};
         ShowColour(RGB(r, gr, b));
     }
@@ -197,25 +211,25 @@ void ColourEditor::txtHex_Change() {
 }
 
 void ColourEditor::vsbDL_Change() {
-    GuardFlags& g = f.flags;
+    GuardFlags& g = flags_;
     if (g.InShowColour) {
         return;
     }
-    f.palette.SwitchOffWithoutUndo();
+    snapping.SwitchOffWithoutUndo();
     g.InDarkLight = true;
-    const auto d = static_cast<Channel>(f.vsbDL->value() - LastDarkLight);
+    const auto d = static_cast<Channel>(c.vsbDL->value() - LastDarkLight);
     auto clamp = [](int v) { return std::clamp(v, 0, 255); };
-    const int red = clamp(f.vsbColor[0]->value() + d);
-    const int green = clamp(f.vsbColor[1]->value() + d);
-    const int blue = clamp(f.vsbColor[2]->value() + d);
+    const int red = clamp(c.vsbColor[0]->value() + d);
+    const int green = clamp(c.vsbColor[1]->value() + d);
+    const int blue = clamp(c.vsbColor[2]->value() + d);
     ShowColour(RGB(red, green, blue));
-    LastDarkLight = static_cast<Channel>(f.vsbDL->value());
+    LastDarkLight = static_cast<Channel>(c.vsbDL->value());
     g.InDarkLight = false;
 }
 
 void ColourEditor::vsbDL_Scroll(int position) {
-    if (f.vsbDL->value() != position) {
-        f.vsbDL->setValue(position);
+    if (c.vsbDL->value() != position) {
+        c.vsbDL->setValue(position);
     } else {
         vsbDL_Change();
     }

@@ -4,10 +4,11 @@
 #include "notation/StandardColours.h"
 #include "platform/DesktopServices.h"
 #include "shell/Fonts.h"
-#include "shell/frmTintwell.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
+#include <QPushButton>
 
 namespace {
 
@@ -21,24 +22,40 @@ int textRoom(const QLineEdit& edit) {
 
 } // namespace
 
-void Notations::wire() {
-    QObject::connect(f.cboWhat, &QComboBox::currentIndexChanged, &f, [this] { cboWhat_Click(); });
-    QObject::connect(f.cmdSend, &QPushButton::clicked, &f, [this] { cmdSend_Click(); });
+void Notations::wire(QObject* context) {
+    QObject::connect(c.cboWhat, &QComboBox::currentIndexChanged, context, [this] { cboWhat_Click(); });
+    QObject::connect(c.cmdSend, &QPushButton::clicked, context, [this] { cmdSend_Click(); });
+}
+
+int Notations::currentNotation() const {
+    return c.cboWhat->currentIndex();
+}
+
+void Notations::standardShown(bool matched) {
+    const int notation = currentNotation();
+    if (notation != QBColor && notation != Esc) {
+        if (!matched) {
+            c.cmdSend->setEnabled(true);
+        }
+        return;
+    }
+    if (matched) {
+        c.txtDec->setText(notation == QBColor ? standard_.QBColorText : standard_.EscText);
+    }
+    c.cmdSend->setEnabled(matched);
 }
 
 void Notations::ShowNotation() {
-    if (!f.flags.InStdSelect) {
-        f.standard.MatchColour(f.lblCMix->backColour());
+    if (!flags_.InStdSelect) {
+        standard_.MatchColour(readings_.colour());
     }
-    const int red = f.vsbColor[0]->value();
-    const int green = f.vsbColor[1]->value();
-    const int blue = f.vsbColor[2]->value();
-    const QString hex = f.txtHex->text();
+    const auto [red, green, blue] = readings_.channels();
+    const QString hex = readings_.hex();
     auto show = [this](double points, const QString& text) {
-        f.txtDec->setFont(narrowedToFit(uiFont(points), text, textRoom(*f.txtDec)));
-        f.txtDec->setText(text);
+        c.txtDec->setFont(narrowedToFit(uiFont(points), text, textRoom(*c.txtDec)));
+        c.txtDec->setText(text);
     };
-    switch (f.cboWhat->currentIndex()) {
+    switch (currentNotation()) {
     case Number:
         show(10, QString::number(red + 256 * green + 65536 * blue));
         break;
@@ -49,14 +66,13 @@ void Notations::ShowNotation() {
         show(10, QStringLiteral("0x00") + hex.right(2) + hex.mid(2, 2) + hex.left(2));
         break;
     case QBColor:
-        show(10, f.standard.QBColorText);
+        show(10, standard_.QBColorText);
         break;
     case VB:
-        show(8, QStringLiteral("RGB(%1 ,%2 ,%3)")
-                    .arg(f.lblNColor[0]->text(), f.lblNColor[1]->text(), f.lblNColor[2]->text()));
+        show(8, QStringLiteral("RGB(%1 ,%2 ,%3)").arg(red).arg(green).arg(blue));
         break;
     case Esc:
-        show(10, f.standard.EscText);
+        show(10, standard_.EscText);
         break;
     case PovRay: {
         // Plain digits as in the mask "0.000"; only the decimal separator is the user's own.
@@ -87,5 +103,5 @@ void Notations::cboWhat_Click() {
 }
 
 void Notations::cmdSend_Click() {
-    f.desktop.putClipboardText(f.txtDec->text());
+    desktop_.putClipboardText(c.txtDec->text());
 }

@@ -1,11 +1,12 @@
 #include "notation/StandardColours.h"
 
-#include "editor/ColourEditor.h"
-#include "notation/Notations.h"
-#include "palette/SafePalette.h"
+#include "notation/NotationIndex.h"
 #include "platform/DesktopServices.h"
+#include "shell/CellCopies.h"
 #include "shell/Twips.h"
-#include "shell/frmTintwell.h"
+
+#include <QGroupBox>
+#include <QPushButton>
 
 #include <array>
 
@@ -46,10 +47,15 @@ ColourValue StandardColours::QBColor(int index) {
     return Table.at(static_cast<std::size_t>(index)).value;
 }
 
-void StandardColours::wire() {
+QString StandardColours::colourName(int index) {
+    return QString::fromLatin1(Table.at(static_cast<std::size_t>(index)).name);
+}
+
+void StandardColours::wire(QObject* context) {
     // Cells 1..15 do not exist yet; BuildCells wires each as it creates it.
-    QObject::connect(f.lblStandartColor[0], &FormLabel::clicked, &f, [this] { lblStandartColor_Click(0); });
-    QObject::connect(f.cmdColorName, &QPushButton::clicked, &f, [this] { cmdColorName_Click(); });
+    QObject::connect(c.lblStandartColor[0], &FormLabel::clicked, context,
+                     [this] { lblStandartColor_Click(0); });
+    QObject::connect(c.cmdColorName, &QPushButton::clicked, context, [this] { cmdColorName_Click(); });
 }
 
 void StandardColours::FillTables() {
@@ -61,19 +67,17 @@ void StandardColours::FillTables() {
     }
 }
 
-void StandardColours::BuildCells() {
-    FormLabel* cell0 = f.lblStandartColor[0];
+void StandardColours::BuildCells(QObject* context) {
+    FormLabel* cell0 = c.lblStandartColor[0];
     const int width = cell0->width();
     const int height = cell0->height();
-    cell0->move(f.fraStCol->x() + twipsToPixels(30), cell0->y());
+    cell0->move(c.fraStCol->x() + twipsToPixels(30), cell0->y());
     for (int i = 1; i < 16; ++i) {
-        auto* cell = new FormLabel(f.fraStCol);
-        cell->setObjectName(QStringLiteral("lblStandartColor(%1)").arg(i));
-        cell->setFont(cell0->font());
-        cell->setToolTip(cell0->toolTip());
+        FormLabel* cell =
+            cellCopies::copyOf(*cell0, c.fraStCol, QStringLiteral("lblStandartColor(%1)").arg(i));
         cell->setAlignment(cell0->alignment());
         cell->resize(width, height);
-        const FormLabel* previous = f.lblStandartColor[i - 1];
+        const FormLabel* previous = c.lblStandartColor[i - 1];
         const int left = i == 8 ? cell0->x() : previous->x() + previous->width();
         const int top = i < 8 ? cell0->y() : cell0->y() + cell0->height();
         cell->move(left, top);
@@ -81,45 +85,38 @@ void StandardColours::BuildCells() {
         cell->setForeColour(i < 10 ? RGB(255, 255, 255) : 0);
         cell->setText(QString::number(i));
         cell->show();
-        f.lblStandartColor[i] = cell;
-        QObject::connect(cell, &FormLabel::clicked, &f, [this, i] { lblStandartColor_Click(i); });
+        c.lblStandartColor[i] = cell;
+        QObject::connect(cell, &FormLabel::clicked, context, [this, i] { lblStandartColor_Click(i); });
     }
-    const FormLabel* cell7 = f.lblStandartColor[7];
-    const FormLabel* cell8 = f.lblStandartColor[8];
-    f.fraStCol->resize(cell7->x() + cell7->width() + twipsToPixels(30),
+    const FormLabel* cell7 = c.lblStandartColor[7];
+    const FormLabel* cell8 = c.lblStandartColor[8];
+    c.fraStCol->resize(cell7->x() + cell7->width() + twipsToPixels(30),
                        cell8->y() + cell8->height() + twipsToPixels(30));
-    f.cmdColorName->move(f.fraStCol->x() + f.fraStCol->width() + twipsToPixels(100), f.cmdColorName->y());
+    c.cmdColorName->move(c.fraStCol->x() + c.fraStCol->width() + twipsToPixels(100), c.cmdColorName->y());
 }
 
 void StandardColours::lblStandartColor_Click(int index) {
     markStandard(index);
-    f.palette.SwitchOffWithoutUndo();
-    f.flags.InStdSelect = true;
-    if (!f.flags.InShowColour) {
-        f.editor.ShowColour(QBColor(index));
+    links_.endSnapping();
+    flags_.InStdSelect = true;
+    if (!flags_.InShowColour) {
+        links_.show(QBColor(index));
     }
-    f.flags.InStdSelect = false;
+    flags_.InStdSelect = false;
 }
 
 void StandardColours::markStandard(int index) {
     // Taking the mark off the cell that keeps it would only cost a repaint.
     if (StdIndex != index) {
-        f.lblStandartColor[StdIndex]->setBorderStyle(0);
+        c.lblStandartColor[StdIndex]->setBorderStyle(0);
     }
-    f.lblStandartColor[index]->setBorderStyle(1);
-    f.cmdColorName->setVisible(true);
-    f.cmdColorName->setText(StdColourNames.at(index) + NameSuffix);
+    c.lblStandartColor[index]->setBorderStyle(1);
+    c.cmdColorName->setVisible(true);
+    c.cmdColorName->setText(StdColourNames.at(index) + NameSuffix);
     StdIndex = static_cast<std::uint8_t>(index);
     QBColorText = QStringLiteral("QBColor( %1 )").arg(index);
     EscText = StdEscapes.at(index);
-    const int notation = f.cboWhat->currentIndex();
-    if (notation == Notations::QBColor) {
-        f.txtDec->setText(QBColorText);
-        f.cmdSend->setEnabled(true);
-    } else if (notation == Notations::Esc) {
-        f.txtDec->setText(EscText);
-        f.cmdSend->setEnabled(true);
-    }
+    links_.shown(true);
 }
 
 void StandardColours::MatchColour(ColourValue colour) {
@@ -131,20 +128,17 @@ void StandardColours::MatchColour(ColourValue colour) {
             return;
         }
     }
-    f.lblStandartColor[StdIndex]->setBorderStyle(0);
-    f.cmdColorName->setVisible(false);
-    const int notation = f.cboWhat->currentIndex();
-    if (notation == Notations::QBColor) {
-        f.cmdSend->setEnabled(false);
+    c.lblStandartColor[StdIndex]->setBorderStyle(0);
+    c.cmdColorName->setVisible(false);
+    const int notation = links_.notation();
+    if (notation == notation::QBColor) {
         QBColorText = NotAvailable;
-    } else if (notation == Notations::Esc) {
-        f.cmdSend->setEnabled(false);
+    } else if (notation == notation::Esc) {
         EscText = NotAvailable;
-    } else {
-        f.cmdSend->setEnabled(true);
     }
+    links_.shown(false);
 }
 
 void StandardColours::cmdColorName_Click() {
-    f.desktop.putClipboardText(StdColourNames.at(StdIndex));
+    desktop_.putClipboardText(StdColourNames.at(StdIndex));
 }

@@ -2,17 +2,25 @@
 
 #include "colour/modColors.h"
 #include "palette/SafeGrid.h"
+#include "shell/GuardFlags.h"
 #include "shell/Twips.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
-class frmTintwell;
+class AppSettings;
+class FormLabel;
+class QGroupBox;
+class QObject;
+class QPushButton;
+class QRadioButton;
+class Views;
 
-// The 216-colour safe palette: its panel and cells, its six orders, and snapping the
-// current colour to safe values.
+// The 216-colour safe palette: its panel and cells and its six orders.
 class SafePalette {
   public:
     static inline const QString ClosedCaption = QStringLiteral("S&F >>");
@@ -21,10 +29,25 @@ class SafePalette {
     static constexpr int ClosedWidth = NarrowWidthTwips;
     static constexpr int OpenWidth = WideWidthTwips;
 
-    explicit SafePalette(frmTintwell& form) : f(form) {}
-    void wire();
+    // The panel's controls are null until the extra panels are built.
+    struct Controls {
+        QPushButton*& cmdSafe;
+        QGroupBox*& fraSF;
+        std::vector<FormLabel*>& lblSF;
+        std::array<QRadioButton*, 6>& optPerformance;
+    };
+    struct Links {
+        // Makes a colour current (the editor's refresh).
+        std::function<void(modColors::ColourValue)> show;
+        // The six digits of the current colour, as the hex box holds them.
+        std::function<QString()> currentHex;
+    };
+
+    SafePalette(Controls controls, GuardFlags& flags, AppSettings& settings, Views& views, Links links)
+        : c(controls), flags_(flags), settings_(settings), views_(views), links_(std::move(links)) {}
+    void wire(QObject* context);
     // The controls on its extra panel, once they are built.
-    void wirePanel();
+    void wirePanel(QObject* context);
 
     bool isOpen() const;
 
@@ -36,10 +59,6 @@ class SafePalette {
     void lblSF_Click(std::int16_t index);
     void lblSF_MouseMove(std::int16_t index);
 
-    void chkSF_Click();
-    // Run before a drag, a dark-light move or a standard colour changes the colour: ends
-    // snapping without bringing back the channels it replaced.
-    void SwitchOffWithoutUndo();
     // The refresh's step: marks the current colour's cell while the panel is open.
     void MatchStep();
 
@@ -47,12 +66,16 @@ class SafePalette {
     QStringList SafeColours;
     std::int16_t SafeIndex = 0;
     bool SafeCellsBuilt = false;
-    std::array<modColors::Channel, 3> SavedChannels{};
     // Where each cell lies in twips; the widgets hold the pixel rounding of it.
     safeGrid::CellRects CellTwips{};
 
   private:
-    frmTintwell& f;
+    Controls c;
+    GuardFlags& flags_;
+    AppSettings& settings_;
+    Views& views_;
+    Links links_;
+    QObject* context_ = nullptr;
 
     void buildPanel();
     void applyOrder(int order);

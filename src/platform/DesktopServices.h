@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramTitle.h"
+
 #include <QRegion>
 #include <QString>
 #include <array>
@@ -59,4 +61,7 @@ class DesktopServices {
 
     // Modal input box; returns the text typed, or an empty text when cancelled.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
+
+    // A plain notice with an OK button under the program's title.
+    void tell(const QString& text) { messageBox(text, StyleOkOnly, ProgramTitle); }
 };

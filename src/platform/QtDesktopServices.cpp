@@ -2,6 +2,7 @@
 
 #include "colour/ColourQt.h"
 #include "platform/SeeThroughShape.h"
+#include "platform/SystemPalette.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,76 +16,6 @@
 #include <QWidget>
 #include <QWindow>
 
-namespace {
-// The classic display-element indices and the palette role nearest to each.
-QPalette::ColorRole roleFor(int index, QPalette::ColorGroup& group) {
-    group = QPalette::Active;
-    switch (index) {
-    case 0: // scroll bar
-        return QPalette::Button;
-    case 1: // desktop
-        return QPalette::Dark;
-    case 2:  // active caption
-    case 27: // active caption gradient
-        return QPalette::Highlight;
-    case 3:  // inactive caption
-    case 28: // inactive caption gradient
-        group = QPalette::Inactive;
-        return QPalette::Mid;
-    case 4: // menu
-        return QPalette::Window;
-    case 5: // window
-        return QPalette::Base;
-    case 6: // window frame
-        return QPalette::Shadow;
-    case 7: // menu text
-    case 8: // window text
-        return QPalette::WindowText;
-    case 9: // caption text
-        return QPalette::HighlightedText;
-    case 10: // active border
-    case 11: // inactive border
-        return QPalette::Button;
-    case 12: // application workspace
-        return QPalette::Mid;
-    case 13: // highlight
-        return QPalette::Highlight;
-    case 14: // highlighted text
-        return QPalette::HighlightedText;
-    case 15: // button face
-        return QPalette::Button;
-    case 16: // button shadow
-        return QPalette::Mid;
-    case 17: // grey text
-        group = QPalette::Disabled;
-        return QPalette::WindowText;
-    case 18: // button text
-        return QPalette::ButtonText;
-    case 19: // inactive caption text
-        group = QPalette::Inactive;
-        return QPalette::WindowText;
-    case 20: // button highlight
-        return QPalette::Light;
-    case 21: // 3-D dark shadow
-        return QPalette::Shadow;
-    case 22: // 3-D light
-        return QPalette::Midlight;
-    case 23: // tool tip text
-        return QPalette::ToolTipText;
-    case 24: // tool tip background
-        return QPalette::ToolTipBase;
-    case 26: // hot-tracked item
-        return QPalette::Link;
-    case 29: // menu highlight
-        return QPalette::Highlight;
-    case 30: // menu bar
-        return QPalette::Window;
-    default:
-        return QPalette::Window;
-    }
-}
-} // namespace
-
 void QtDesktopServices::putClipboardText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
@@ -92,21 +23,19 @@ void QtDesktopServices::putClipboardText(const QString& text) {
 }
 
 std::int32_t QtDesktopServices::sysColor(int index) {
-    QPalette::ColorGroup group = QPalette::Active;
-    const QPalette::ColorRole role = roleFor(index, group);
-    return fromQColor(QApplication::palette().color(group, role));
+    return systemPalette::colour(index);
 }
 
 bool QtDesktopServices::chooseColour(QWidget* owner, std::int32_t& colour, CustomColourTable& custom,
                                      unsigned flags) {
     for (int i = 0; i < 16; ++i) {
-        QColorDialog::setCustomColor(i, toQColor(custom[static_cast<std::size_t>(i)]));
+        QColorDialog::setCustomColor(i, systemPalette::qColour(custom[static_cast<std::size_t>(i)]));
     }
     QColorDialog dialog(owner);
     dialog.setWindowTitle(QStringLiteral("Color"));
     dialog.setOption(QColorDialog::DontUseNativeDialog, true);
     if (flags & CcRgbInit) {
-        dialog.setCurrentColor(toQColor(colour));
+        dialog.setCurrentColor(systemPalette::qColour(colour));
     }
     const bool ok = dialog.exec() == QDialog::Accepted;
     for (int i = 0; i < 16; ++i) {

@@ -1,42 +1,51 @@
 #include "scheme/SchemeEditor.h"
 
 #include "colour/Contrast.h"
-#include "editor/ColourDialog.h"
-#include "editor/ColourEditor.h"
 #include "platform/DesktopServices.h"
-#include "scheme/StoredSchemes.h"
+#include "shell/FormLabel.h"
 #include "shell/PlainToolTip.h"
-#include "shell/frmTintwell.h"
+#include "shell/Views.h"
 
 #include <QButtonGroup>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
 
 using namespace modColors;
 
-void SchemeEditor::wire() {
+namespace {
+// Where each slot's code starts in a stored tag (0-based), seven characters each.
+constexpr std::array<int, SchemeEditor::SlotCount> CodeStart{14, 27, 40, 54, 68};
+constexpr int CodeLength = 7;
+} // namespace
+
+void SchemeEditor::wire(QObject* context) {
     // The tag is one line: only the horizontal bar is of use in the low field.
-    f.txtTag->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    c.txtTag->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (int i = 0; i < SlotCount; ++i) {
-        QObject::connect(f.optTag[i], &QRadioButton::toggled, &f, [this, i](bool checked) {
+        QObject::connect(c.optTag[i], &QRadioButton::toggled, context, [this, i](bool checked) {
             if (checked) {
                 optTag_Click(i);
             }
         });
-        QObject::connect(f.lblTag[i], &FormLabel::clicked, &f, [this, i] { lblTag_Click(i); });
-        QObject::connect(f.lblTag[i], &FormLabel::doubleClicked, &f, [this, i] { lblTag_DblClick(i); });
+        QObject::connect(c.lblTag[i], &FormLabel::clicked, context, [this, i] { lblTag_Click(i); });
+        QObject::connect(c.lblTag[i], &FormLabel::doubleClicked, context, [this, i] { lblTag_DblClick(i); });
     }
-    QObject::connect(f.cmdCopyTag, &QPushButton::clicked, &f, [this] { cmdCopyTag_Click(); });
+    QObject::connect(c.cmdCopyTag, &QPushButton::clicked, context, [this] { cmdCopyTag_Click(); });
+    QObject::connect(c.lblBold, &FormLabel::clicked, context, [this] { lblBold_Click(); });
     showContrast();
 }
 
 void SchemeEditor::showContrast() {
-    const ColourValue page = f.lblTag[0]->backColour();
+    const ColourValue page = c.lblTag[0]->backColour();
     for (int slot = 1; slot < SlotCount; ++slot) {
-        setPlainToolTip(f.lblTag[slot], contrast::describe(f.lblTag[slot]->foreColour(), page));
+        setPlainToolTip(c.lblTag[slot], contrast::describe(c.lblTag[slot]->foreColour(), page));
     }
 }
 
 void SchemeEditor::SchemeStep(ColourValue colour) {
-    if (!f.schemes.isOpen() || SelectedSlot == NoSlot) {
+    if (!views_.schemeEditorOpen() || SelectedSlot == NoSlot) {
         return;
     }
     setSlot(SelectedSlot, ColourToHtml(colour), colour);
@@ -44,28 +53,55 @@ void SchemeEditor::SchemeStep(ColourValue colour) {
 }
 
 void SchemeEditor::setSlot(int slot, const QString& code, ColourValue colour) {
-    f.lblTag[slot]->setTag(code);
+    c.lblTag[slot]->setTag(code);
     // The backdrop shows its colour as the page; the sample words as their text.
     if (slot == 0) {
-        f.lblTag[0]->setBackColour(colour);
+        c.lblTag[0]->setBackColour(colour);
     } else {
-        f.lblTag[slot]->setForeColour(colour);
+        c.lblTag[slot]->setForeColour(colour);
     }
     showContrast();
 }
 
 void SchemeEditor::BuildBodyTag() {
-    const QString tag = QStringLiteral("<BODY BGCOLOR=") + f.lblTag[0]->tag() + QStringLiteral(" TEXT=") +
-                        f.lblTag[1]->tag() + QStringLiteral(" LINK=") + f.lblTag[2]->tag() +
-                        QStringLiteral(" VLINK=") + f.lblTag[3]->tag() + QStringLiteral(" ALINK=") +
-                        f.lblTag[4]->tag() + QStringLiteral(">");
-    f.txtTag->setPlainText(tag);
+    const QString tag = QStringLiteral("<BODY BGCOLOR=") + c.lblTag[0]->tag() + QStringLiteral(" TEXT=") +
+                        c.lblTag[1]->tag() + QStringLiteral(" LINK=") + c.lblTag[2]->tag() +
+                        QStringLiteral(" VLINK=") + c.lblTag[3]->tag() + QStringLiteral(" ALINK=") +
+                        c.lblTag[4]->tag() + QStringLiteral(">");
+    c.txtTag->setPlainText(tag);
+}
+
+void SchemeEditor::loadTag(const QString& text) {
+    c.txtTag->setPlainText(text);
+    // A text of another shape still loads piece by piece; a short piece is black and is
+    // reported once, not once per slot.
+    bool reportedShort = false;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        const QString code = text.mid(CodeStart[slot], CodeLength);
+        const bool isShort = code.size() < 6;
+        const ColourValue colour = isShort && reportedShort ? 0 : colourOfCode(code);
+        reportedShort = reportedShort || isShort;
+        setSlot(slot, code, colour);
+    }
+    clearOptionButtons();
+}
+
+QString SchemeEditor::tagText() const {
+    return c.txtTag->toPlainText();
+}
+
+ColourValue SchemeEditor::colourOfCode(const QString& code) {
+    Channel red = 0, green = 0, blue = 0;
+    if (HtmlToChannels(code, red, green, blue) == HtmlParse::TooShort) {
+        desktop_.tell(LengthMessage);
+    }
+    return RGB(red, green, blue);
 }
 
 void SchemeEditor::chooseSlot(int index) {
     SelectedSlot = index;
     // The slot's colour becomes current; the refresh writes it back unchanged.
-    f.editor.ShowColour(HtmlToColour(f.lblTag[index]->tag()));
+    links_.show(colourOfCode(c.lblTag[index]->tag()));
 }
 
 void SchemeEditor::optTag_Click(int index) {
@@ -75,28 +111,38 @@ void SchemeEditor::optTag_Click(int index) {
 void SchemeEditor::lblTag_Click(int index) {
     // Selecting an unselected option button chooses the slot through its own handler;
     // choosing again here would only repeat it.
-    if (f.optTag[index]->isChecked()) {
+    if (c.optTag[index]->isChecked()) {
         chooseSlot(index);
     } else {
-        f.optTag[index]->setChecked(true);
+        c.optTag[index]->setChecked(true);
     }
 }
 
 void SchemeEditor::lblTag_DblClick(int index) {
     // The click before the double-click has made the slot's colour current already.
     SelectedSlot = index;
-    f.dialog.lblCMix_DblClick();
+    links_.openColourDialog();
 }
 
 void SchemeEditor::cmdCopyTag_Click() {
-    f.desktop.putClipboardText(f.txtTag->toPlainText());
+    desktop_.putClipboardText(c.txtTag->toPlainText());
+}
+
+void SchemeEditor::lblBold_Click() {
+    const bool bold = c.lblBold->borderStyle() != 1;
+    for (FormLabel* sample : c.lblTag) {
+        QFont font = sample->font();
+        font.setBold(bold);
+        sample->setFont(font);
+    }
+    c.lblBold->setBorderStyle(bold ? 1 : 0);
 }
 
 void SchemeEditor::clearOptionButtons() {
     // An exclusive group refuses to be left empty; lift that for the moment.
-    QButtonGroup* group = f.optTag[0]->group();
+    QButtonGroup* group = c.optTag[0]->group();
     group->setExclusive(false);
-    for (QRadioButton* option : f.optTag) {
+    for (QRadioButton* option : c.optTag) {
         option->setChecked(false);
     }
     group->setExclusive(true);

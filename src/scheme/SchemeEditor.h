@@ -2,28 +2,60 @@
 
 #include "colour/modColors.h"
 
-class frmTintwell;
+#include <QString>
+#include <array>
+#include <functional>
 
-// The five colours of a BODY tag: choosing a slot, writing each colour change into it, and
-// the tag text built from the slots. Slot k's code is the tag text of lblTag(k).
+class DesktopServices;
+class FormLabel;
+class QObject;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class Views;
+
+// The five colours of a BODY tag: choosing a slot, writing each colour change into it, the
+// tag text built from the slots and the bold switch of the samples. Slot k's code is the tag
+// text of lblTag(k).
 class SchemeEditor {
   public:
     static constexpr int NoSlot = -1;
     static constexpr int SlotCount = 5;
 
-    explicit SchemeEditor(frmTintwell& form) : f(form) {}
+    // All on the scheme editor's panel: null until the extra panels are built.
+    struct Controls {
+        std::array<FormLabel*, 5>& lblTag;
+        std::array<QRadioButton*, 5>& optTag;
+        FormLabel*& lblBold;
+        QPlainTextEdit*& txtTag;
+        QPushButton*& cmdCopyTag;
+    };
+    struct Links {
+        // Makes a colour current (the editor's refresh).
+        std::function<void(modColors::ColourValue)> show;
+        // Opens the colour dialog on the current colour.
+        std::function<void()> openColourDialog;
+    };
+
+    SchemeEditor(Controls controls, const Views& views, DesktopServices& desktop, Links links)
+        : c(controls), views_(views), desktop_(desktop), links_(std::move(links)) {}
     // Its controls all lie on the scheme editor's panel: wired once that is built.
-    void wire();
+    void wire(QObject* context);
 
     // The refresh's step: while the editor is open and a slot is chosen, the colour goes
     // into that slot and the tag is rebuilt.
     void SchemeStep(modColors::ColourValue colour);
     void BuildBodyTag();
+    // Shows a stored tag text: the field gets it as it stands, each slot its piece of it.
+    void loadTag(const QString& text);
+    // The tag text as the field holds it.
+    QString tagText() const;
 
     void optTag_Click(int index);
     void lblTag_Click(int index);
     void lblTag_DblClick(int index);
     void cmdCopyTag_Click();
+    void lblBold_Click();
 
     // Gives slot k its code and shows the matching colour in its preview label.
     void setSlot(int slot, const QString& code, modColors::ColourValue colour);
@@ -34,9 +66,14 @@ class SchemeEditor {
     int SelectedSlot = NoSlot;
 
   private:
-    frmTintwell& f;
+    Controls c;
+    const Views& views_;
+    DesktopServices& desktop_;
+    Links links_;
 
     void chooseSlot(int index);
     // Each sample word's tool tip tells its contrast against the page.
     void showContrast();
+    // The colour of a slot's code; a code too short to hold one is told and gives black.
+    modColors::ColourValue colourOfCode(const QString& code);
 };

@@ -1,15 +1,15 @@
 #include "scheme/StoredSchemes.h"
 
+#include "platform/AppSettings.h"
 #include "platform/DesktopServices.h"
-#include "platform/SettingsStore.h"
 #include "platform/StoredNumbers.h"
 #include "scheme/SchemeEditor.h"
-#include "shell/frmTintwell.h"
+#include "shell/Views.h"
 
 #include <QComboBox>
 #include <QEvent>
+#include <QPushButton>
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <limits>
 
@@ -21,10 +21,6 @@ const QString CounterSection = QStringLiteral("Init");
 const QString CounterKey = QStringLiteral("PN");
 constexpr int CounterMax = std::numeric_limits<std::int16_t>::max();
 constexpr int NoCounter = -1;
-
-// Where each slot's code starts in a stored tag (0-based), seven characters each.
-constexpr std::array<int, SchemeEditor::SlotCount> CodeStart{14, 27, 40, 54, 68};
-constexpr int CodeLength = 7;
 
 // Qt raises no change when the user chooses the entry that is already selected, yet a user
 // does that to throw away edits. This remembers the selection as the user starts to choose
@@ -56,86 +52,74 @@ class ReselectWatch : public QObject {
 };
 } // namespace
 
-void StoredSchemes::wire() {
-    QObject::connect(f.cmdTagEditor, &QPushButton::clicked, &f, [this] { cmdTagEditor_Click(); });
+void StoredSchemes::wire(QObject* context) {
+    QObject::connect(c.cmdTagEditor, &QPushButton::clicked, context, [this] { cmdTagEditor_Click(); });
 }
 
-void StoredSchemes::wirePanel() {
-    QObject::connect(f.cboStore, &QComboBox::currentIndexChanged, &f, [this] { cboStore_Click(); });
-    new ReselectWatch(f.cboStore, [this] { cboStore_Click(); });
-    QObject::connect(f.cmdStoreTag, &QPushButton::clicked, &f, [this] { cmdStoreTag_Click(); });
-    QObject::connect(f.cmdDeleteTag, &QPushButton::clicked, &f, [this] { cmdDeleteTag_Click(); });
+void StoredSchemes::wirePanel(QObject* context) {
+    QObject::connect(c.cboStore, &QComboBox::currentIndexChanged, context, [this] { cboStore_Click(); });
+    new ReselectWatch(c.cboStore, [this] { cboStore_Click(); });
+    QObject::connect(c.cmdStoreTag, &QPushButton::clicked, context, [this] { cmdStoreTag_Click(); });
+    QObject::connect(c.cmdDeleteTag, &QPushButton::clicked, context, [this] { cmdDeleteTag_Click(); });
 }
 
 bool StoredSchemes::isOpen() const {
-    return f.cmdTagEditor->text() != ClosedCaption;
+    return c.cmdTagEditor->text() != ClosedCaption;
 }
 
 void StoredSchemes::cmdTagEditor_Click() {
     if (isOpen()) {
-        f.cmdTagEditor->setText(ClosedCaption);
-        f.setOuterHeightTwips(ClosedHeightTwips);
-        f.lblURL->show();
+        c.cmdTagEditor->setText(ClosedCaption);
+        views_.setOuterHeightTwips(ClosedHeightTwips);
+        views_.setSchemeEditorOpen(false);
         return;
     }
-    f.cmdTagEditor->setText(OpenCaption);
-    f.setOuterHeightTwips(OpenHeightTwips); // builds the panel the first time
-    f.lblURL->hide();
+    c.cmdTagEditor->setText(OpenCaption);
+    views_.setOuterHeightTwips(OpenHeightTwips); // builds the panel the first time
+    views_.setSchemeEditorOpen(true);
     bool loaded = false;
-    if (f.cboStore->currentIndex() == -1) {
+    if (c.cboStore->currentIndex() == -1) {
         loaded = refill(DefaultName, DefaultTag);
     }
     // Until a slot has been chosen every opening starts from the first stored scheme.
-    if (f.scheme.SelectedSlot == SchemeEditor::NoSlot) {
+    if (scheme_.SelectedSlot == SchemeEditor::NoSlot) {
         selectEntry(0, loaded);
     }
 }
 
 bool StoredSchemes::refill(const QString& defaultKey, const QString& defaultValue) {
-    modReadComboSettigs::FillComboFromSettings(f.cboStore, f.store, frmTintwell::Title, Section, Table,
+    modReadComboSettigs::FillComboFromSettings(c.cboStore, settings_.store(), settings_.app(), Section, Table,
                                                defaultKey, defaultValue);
-    return f.cboStore->currentIndex() == 0;
+    return c.cboStore->currentIndex() == 0;
 }
 
 void StoredSchemes::selectEntry(int index, bool alreadyLoaded) {
-    const int count = f.cboStore->count();
+    const int count = c.cboStore->count();
     if (count == 0) {
         return;
     }
     // The section may have shrunk behind the program's back.
     index = std::clamp(index, 0, count - 1);
-    if (f.cboStore->currentIndex() != index) {
-        f.cboStore->setCurrentIndex(index); // raises cboStore_Click
+    if (c.cboStore->currentIndex() != index) {
+        c.cboStore->setCurrentIndex(index); // raises cboStore_Click
     } else if (!alreadyLoaded) {
         cboStore_Click(); // Qt raises nothing for the entry that is already selected
     }
 }
 
 void StoredSchemes::cboStore_Click() {
-    const int k = f.cboStore->currentIndex();
+    const int k = c.cboStore->currentIndex();
     if (k < 0 || k >= Table.size()) {
         return;
     }
-    f.cmdDeleteTag->setEnabled(k != 0);
-    const QString text = Table[k].second;
-    f.txtTag->setPlainText(text);
-    // A text of another shape still loads piece by piece; a short piece is black and is
-    // reported once, not once per slot.
-    bool reportedShort = false;
-    for (int slot = 0; slot < SchemeEditor::SlotCount; ++slot) {
-        const QString code = text.mid(CodeStart[slot], CodeLength);
-        const bool isShort = code.size() < 6;
-        const ColourValue colour = isShort && reportedShort ? 0 : HtmlToColour(code);
-        reportedShort = reportedShort || isShort;
-        f.scheme.setSlot(slot, code, colour);
-    }
-    f.scheme.clearOptionButtons();
+    c.cmdDeleteTag->setEnabled(k != 0);
+    scheme_.loadTag(Table[k].second);
 }
 
 StoredSchemes::Proposal StoredSchemes::proposedName(const QStringList& stored) const {
     // Only counting up from 0 is ever written; anything else counts from 0.
-    const int n = storedNumbers::toInt16InRange(f.getSetting(CounterSection, CounterKey, QStringLiteral("0")),
-                                                0, CounterMax, 0);
+    const int n = storedNumbers::toInt16InRange(
+        settings_.get(CounterSection, CounterKey, QStringLiteral("0")), 0, CounterMax, 0);
     const auto numbered = [](int k) { return QStringLiteral("Pallette %1").arg(k); };
     if (n < CounterMax) {
         return {numbered(n + 1), n + 1};
@@ -151,7 +135,7 @@ StoredSchemes::Proposal StoredSchemes::proposedName(const QStringList& stored) c
 QStringList StoredSchemes::storedNames() const {
     // Another running copy may have stored since the list was filled: ask the file.
     QStringList names;
-    for (const auto& row : f.store.GetAllSettings(frmTintwell::Title, Section)) {
+    for (const auto& row : settings_.rows(Section)) {
         names << row.first;
     }
     return names;
@@ -164,8 +148,8 @@ void StoredSchemes::cmdStoreTag_Click() {
     for (;;) {
         // The counter and the names are taken from the file each time the box opens.
         proposal = proposedName(storedNames());
-        name = f.desktop.inputBox(QStringLiteral("Specify the name for the pallette"), StoreTitle,
-                                  proposal.name);
+        name =
+            desktop_.inputBox(QStringLiteral("Specify the name for the pallette"), StoreTitle, proposal.name);
         if (name.isEmpty()) {
             return;
         }
@@ -174,9 +158,9 @@ void StoredSchemes::cmdStoreTag_Click() {
         }
         const QString question =
             name + QStringLiteral(" already exist") + QStringLiteral("Do You whant to rewrite it?");
-        if (f.desktop.messageBox(question, DesktopServices::StyleYesNoQuestion, StoreTitle) ==
+        if (desktop_.messageBox(question, DesktopServices::StyleYesNoQuestion, StoreTitle) ==
             DesktopServices::AnswerYes) {
-            remembered = f.cboStore->currentIndex();
+            remembered = c.cboStore->currentIndex();
             break;
         }
     }
@@ -184,34 +168,34 @@ void StoredSchemes::cmdStoreTag_Click() {
     if (name == proposal.name && proposal.nextCounter != NoCounter) {
         changes.append({CounterSection, CounterKey, storedNumbers::plainText(proposal.nextCounter)});
     }
-    changes.append({Section, name, f.txtTag->toPlainText()});
-    f.store.SaveSettings(frmTintwell::Title, changes);
+    changes.append({Section, name, scheme_.tagText()});
+    settings_.saveAll(changes);
     const bool loaded = refill(QString(), QString());
     // An overwrite keeps the entry that was selected, except the first; anything else shows
     // the stored name's entry, which is the last one for a new name.
-    int entry = f.cboStore->count() - 1;
+    int entry = c.cboStore->count() - 1;
     if (remembered > 0) {
         entry = remembered;
     } else if (remembered < 0) {
-        const int found = f.cboStore->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int found = c.cboStore->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
         entry = found >= 0 ? found : entry;
     }
     selectEntry(entry, loaded);
 }
 
 void StoredSchemes::cmdDeleteTag_Click() {
-    const int k = f.cboStore->currentIndex();
+    const int k = c.cboStore->currentIndex();
     if (k <= 0) {
         return; // the first entry stays, so the section never runs empty
     }
-    const QString name = f.cboStore->itemText(k);
+    const QString name = c.cboStore->itemText(k);
     const QString question = QStringLiteral("Are You shure  that You want to remove") + QLatin1Char('"') +
                              name + QStringLiteral("\"?");
-    if (f.desktop.messageBox(question, DesktopServices::StyleYesNoQuestion, QStringLiteral(":((")) !=
+    if (desktop_.messageBox(question, DesktopServices::StyleYesNoQuestion, QStringLiteral(":((")) !=
         DesktopServices::AnswerYes) {
         return;
     }
-    f.store.DeleteSetting(frmTintwell::Title, Section, name);
+    settings_.remove(Section, name);
     const bool loaded = refill(QString(), QString());
     selectEntry(k - 1, loaded);
 }

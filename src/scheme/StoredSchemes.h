@@ -6,7 +6,13 @@
 #include <QString>
 #include <QStringList>
 
-class frmTintwell;
+class AppSettings;
+class DesktopServices;
+class QComboBox;
+class QObject;
+class QPushButton;
+class SchemeEditor;
+class Views;
 
 // Named schemes in the settings store, and the button that opens the editor's panel.
 class StoredSchemes {
@@ -20,10 +26,20 @@ class StoredSchemes {
     static constexpr int ClosedHeightTwips = ShortHeightTwips;
     static constexpr int OpenHeightTwips = TallHeightTwips;
 
-    explicit StoredSchemes(frmTintwell& form) : f(form) {}
-    void wire();
+    // All but the button lie on the scheme editor's panel: null until it is built.
+    struct Controls {
+        QPushButton*& cmdTagEditor;
+        QComboBox*& cboStore;
+        QPushButton*& cmdStoreTag;
+        QPushButton*& cmdDeleteTag;
+    };
+
+    StoredSchemes(Controls controls, SchemeEditor& scheme, AppSettings& settings, Views& views,
+                  DesktopServices& desktop)
+        : c(controls), scheme_(scheme), settings_(settings), views_(views), desktop_(desktop) {}
+    void wire(QObject* context);
     // The controls on its extra panel, once they are built.
-    void wirePanel();
+    void wirePanel(QObject* context);
 
     bool isOpen() const;
 
@@ -36,7 +52,11 @@ class StoredSchemes {
     modReadComboSettigs::SettingsRows Table;
 
   private:
-    frmTintwell& f;
+    Controls c;
+    SchemeEditor& scheme_;
+    AppSettings& settings_;
+    Views& views_;
+    DesktopServices& desktop_;
 
     // Re-reads the section into Table and the list; true when the fill has already selected
     // and loaded entry 0.

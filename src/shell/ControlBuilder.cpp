@@ -23,19 +23,21 @@ QRect pixelRect(const ControlSpec& row) {
 }
 
 void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole,
-                QPalette::ColorRole backRole) {
+                QPalette::ColorRole backRole, const modColors::SystemColourLookup& systemColours) {
     QPalette pal = w->palette();
     if (row.fore != Unset) {
-        pal.setColor(foreRole, toQColor(row.fore));
+        pal.setColor(foreRole, toQColor(row.fore, systemColours));
     }
     if (row.back != Unset) {
-        pal.setColor(backRole, toQColor(row.back));
+        pal.setColor(backRole, toQColor(row.back, systemColours));
     }
     w->setPalette(pal);
 }
 
-QWidget* makeLabel(QWidget* parent, const ControlSpec& row) {
+QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
+                   const modColors::SystemColourLookup& systemColours) {
     auto* label = new FormLabel(parent);
+    label->setSystemColours(systemColours);
     label->setText(QString::fromUtf8(row.caption));
     label->setForeColour(row.fore != Unset ? row.fore : ButtonText);
     if (row.back != Unset) {
@@ -91,7 +93,8 @@ void giveSmallIndicator(QWidget* button, QLatin1String className) {
         QStringLiteral("%1 { spacing: 3px; } %1::indicator { width: 11px; height: 11px; }").arg(className));
 }
 
-QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
+QWidget* makeWidget(QWidget* parent, const ControlSpec& row,
+                    const modColors::SystemColourLookup& systemColours) {
     const QString caption = QString::fromUtf8(row.caption);
     switch (row.kind) {
     case Kind::Frame: {
@@ -99,7 +102,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
         return frame;
     }
     case Kind::Label:
-        return makeLabel(parent, row);
+        return makeLabel(parent, row, systemColours);
     case Kind::Button:
         return new QPushButton(caption, parent);
     case Kind::CheckBox: {
@@ -132,7 +135,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
         if (row.flags & RightAligned) {
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         }
-        setColours(edit, row, QPalette::Text, QPalette::Base);
+        setColours(edit, row, QPalette::Text, QPalette::Base, systemColours);
         return edit;
     }
     case Kind::MultiLineText: {
@@ -148,7 +151,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
     case Kind::Line: {
         auto* line = new QFrame(parent);
         line->setAutoFillBackground(true);
-        setColours(line, row, QPalette::WindowText, QPalette::Window);
+        setColours(line, row, QPalette::WindowText, QPalette::Window, systemColours);
         return line;
     }
     case Kind::VSlider:
@@ -160,12 +163,13 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row) {
 
 } // namespace
 
-std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel) {
+std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
+                            const modColors::SystemColourLookup& systemColours) {
     std::vector<QWidget*> onWindow;
     QHash<QString, QWidget*> frames;
     for (ControlSpec& row : table(controls, panel)) {
         QWidget* parent = row.parent.isEmpty() ? window : frames.value(row.parent);
-        QWidget* w = makeWidget(parent, row);
+        QWidget* w = makeWidget(parent, row, systemColours);
         w->setObjectName(row.name);
         // Most controls wear their parent's font already; setting it again would only make Qt
         // resolve it and tell the control and its children of a change that is none.

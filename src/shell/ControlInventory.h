@@ -76,7 +76,9 @@ enum class Panel { Main, SchemeEditor, SafePalette, Hole };
 std::vector<ControlSpec> table(Controls& controls, Panel panel);
 
 // Creates every control of a panel under `window`, names it and binds it into `controls`.
-// Returns the controls placed directly on the window (a frame carries its own).
-std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel);
+// System colours in the layout are drawn as `systemColours` resolves them. Returns the
+// controls placed directly on the window (a frame carries its own).
+std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
+                            const modColors::SystemColourLookup& systemColours);
 
 } // namespace inventory

@@ -1,6 +1,7 @@
 #include "shell/FormLabel.h"
 
 #include "colour/ColourQt.h"
+#include "platform/SystemPalette.h"
 
 #include <QMouseEvent>
 
@@ -63,12 +64,18 @@ void FormLabel::setTransparent(bool transparent) {
     applyColours();
 }
 
+void FormLabel::setSystemColours(modColors::SystemColourLookup lookup) {
+    systemColours_ = std::move(lookup);
+    applyColours();
+}
+
 void FormLabel::applyColours() {
     const bool outer = applyingColours_;
     applyingColours_ = true;
+    const modColors::SystemColourLookup& lookup = systemColours_ ? systemColours_ : systemPalette::colour;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(back_));
-    pal.setColor(QPalette::WindowText, toQColor(fore_));
+    pal.setColor(QPalette::Window, toQColor(back_, lookup));
+    pal.setColor(QPalette::WindowText, toQColor(fore_, lookup));
     setPalette(pal);
     setAutoFillBackground(!transparent_);
     update();

@@ -25,6 +25,9 @@ class FormLabel : public QLabel {
     void setForeColour(modColors::ColourValue colour);
     // Transparent labels show their parent through; opaque ones fill with backColour.
     void setTransparent(bool transparent);
+    // How system colours are drawn; without one, from the application's palette.
+    void setSystemColours(modColors::SystemColourLookup lookup);
+    const modColors::SystemColourLookup& systemColours() const { return systemColours_; }
 
     // Sizes the label to its text once, with room for a border round the text whether one is
     // shown or not: switching the border then neither moves the text nor grows the label
@@ -54,6 +57,7 @@ class FormLabel : public QLabel {
     void applyColours();
     void keepRoomForBorder();
 
+    modColors::SystemColourLookup systemColours_;
     modColors::ColourValue back_ = 0xFFFFFF;
     modColors::ColourValue fore_ = 0;
     bool transparent_ = false;

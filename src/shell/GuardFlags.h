@@ -9,5 +9,4 @@ struct GuardFlags {
     bool InHexEntry = false;     // editor: a typed code is being applied
     bool InStdSelect = false;    // standard colours: a cell selection is refreshing
     bool InSafeSelect = false;   // safe palette: a cell selection is refreshing
-    bool SafeUndo = false;       // safe palette sets it; every refresh clears it
 };

@@ -1,17 +1,18 @@
 #include "shell/WindowExtras.h"
 
-#include "palette/SafePalette.h"
 #include "platform/DesktopServices.h"
-#include "scheme/StoredSchemes.h"
-#include "shell/frmTintwell.h"
+#include "platform/ProgramTitle.h"
+#include "shell/FormLabel.h"
+#include "shell/MouseMoveHook.h"
+#include "shell/Views.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QToolTip>
 #include <QUrl>
-#include <functional>
+#include <QWidget>
 
 using modColors::RGB;
 
@@ -19,46 +20,24 @@ namespace {
 constexpr modColors::ColourValue AddressBlue = RGB(0, 0, 255);
 constexpr modColors::ColourValue HintCyan = RGB(0, 255, 255);
 
-// Hands the pointer moves of one control to a handler; the control keeps its own handling.
-class MouseMoveHook : public QObject {
-  public:
-    MouseMoveHook(QObject* watched, std::function<void()> handler)
-        : QObject(watched), handler_(std::move(handler)) {
-        watched->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseMove) {
-            handler_();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-  private:
-    std::function<void()> handler_;
-};
 } // namespace
 
-void WindowExtras::wire() {
-    QObject::connect(f.chkOnTop, &QCheckBox::toggled, &f, [this] { chkOnTop_Click(); });
-    QObject::connect(f.lblURL, &FormLabel::mouseUp, &f, [this](int button, int) { lblURL_MouseUp(button); });
-    QObject::connect(f.lblURL, &FormLabel::mouseMoved, &f, [this] { lblURL_MouseMove(); });
-    QObject::connect(f.lblCMix, &FormLabel::mouseUp, &f,
-                     [this](int button, int shift) { lblCMix_MouseUp(button, shift); });
+void WindowExtras::wire(QObject* context) {
+    QObject::connect(c.chkOnTop, &QCheckBox::toggled, context, [this] { chkOnTop_Click(); });
+    QObject::connect(c.lblURL, &FormLabel::mouseUp, context,
+                     [this](int button, int) { lblURL_MouseUp(button); });
+    QObject::connect(c.lblURL, &FormLabel::mouseMoved, context, [this] { lblURL_MouseMove(); });
 
     // Moves without a button reach only controls that track the pointer. The label keeps its
     // moves to itself, or the window behind it would end the hint at once.
-    f.lblURL->setMouseTracking(true);
-    f.lblURL->setAttribute(Qt::WA_NoMousePropagation);
-    f.chkOnTop->setMouseTracking(true);
-    f.fraVSB->setMouseTracking(true);
-    new MouseMoveHook(f.chkOnTop, [this] { chkOnTop_MouseMove(); });
-    new MouseMoveHook(f.fraVSB, [this] { fraVSB_MouseMove(); });
+    c.lblURL->setMouseTracking(true);
+    c.lblURL->setAttribute(Qt::WA_NoMousePropagation);
+    c.chkOnTop->setMouseTracking(true);
+    new MouseMoveHook(c.chkOnTop, [this] { chkOnTop_MouseMove(); });
 
-    f.lblURL->setText(helpPageAddress(QCoreApplication::applicationDirPath()));
-    if (!f.desktop.canKeepOnTop()) {
-        f.chkOnTop->setToolTip(OnTopElsewhere);
+    c.lblURL->setText(helpPageAddress(QCoreApplication::applicationDirPath()));
+    if (!desktop_.canKeepOnTop()) {
+        c.chkOnTop->setToolTip(OnTopElsewhere);
     }
 }
 
@@ -76,40 +55,40 @@ QString WindowExtras::helpPageAddress(const QString& programFolder) {
 }
 
 void WindowExtras::chkOnTop_Click() {
-    if (f.desktop.canKeepOnTop()) {
-        f.desktop.setTopmost(&f, f.chkOnTop->isChecked());
+    if (desktop_.canKeepOnTop()) {
+        desktop_.setTopmost(window_, c.chkOnTop->isChecked());
         return;
     }
     // The tick would claim a state the window cannot have: take it back and say why, at the box.
-    if (f.chkOnTop->isChecked()) {
-        const QSignalBlocker quiet(f.chkOnTop);
-        f.chkOnTop->setChecked(false);
-        QToolTip::showText(f.chkOnTop->mapToGlobal(QPoint(0, f.chkOnTop->height())), OnTopElsewhere,
-                           f.chkOnTop, QRect(), 10000);
+    if (c.chkOnTop->isChecked()) {
+        const QSignalBlocker quiet(c.chkOnTop);
+        c.chkOnTop->setChecked(false);
+        QToolTip::showText(c.chkOnTop->mapToGlobal(QPoint(0, c.chkOnTop->height())), OnTopElsewhere,
+                           c.chkOnTop, QRect(), 10000);
     }
 }
 
 void WindowExtras::restoreOnTop(bool stored) {
-    if (f.desktop.canKeepOnTop()) {
-        f.chkOnTop->setChecked(stored); // a change raises chkOnTop_Click
+    if (desktop_.canKeepOnTop()) {
+        c.chkOnTop->setChecked(stored); // a change raises chkOnTop_Click
     }
 }
 
 bool WindowExtras::onTopToBeStored() const {
-    return f.desktop.canKeepOnTop();
+    return desktop_.canKeepOnTop();
 }
 
 void WindowExtras::lblURL_MouseUp(int button) {
     if (button == 2) {
-        f.desktop.putClipboardText(f.lblURL->text());
+        desktop_.putClipboardText(c.lblURL->text());
         return;
     }
-    f.desktop.openAddress(f.lblURL->text());
+    desktop_.openAddress(c.lblURL->text());
 }
 
 void WindowExtras::showHint(bool on) {
-    f.lblURL->setForeColour(on ? HintCyan : AddressBlue);
-    f.setWindowTitle(on ? HintCaption : frmTintwell::Title);
+    c.lblURL->setForeColour(on ? HintCyan : AddressBlue);
+    window_->setWindowTitle(on ? HintCaption : ProgramTitle);
 }
 
 void WindowExtras::lblURL_MouseMove() {
@@ -129,16 +108,18 @@ void WindowExtras::lblCMix_MouseUp(int /*button*/, int shift) {
     if (shift != 1) {
         return;
     }
-    const bool safeOpen = f.cmdSafe->text() == SafePalette::OpenCaption;
-    const bool tagOpen = f.cmdTagEditor->text() == StoredSchemes::OpenCaption;
-    const bool safeClosed = f.cmdSafe->text() == SafePalette::ClosedCaption;
-    const bool tagClosed = f.cmdTagEditor->text() == StoredSchemes::ClosedCaption;
-    if ((tagClosed && safeClosed) || (tagOpen && safeOpen)) {
-        f.palette.cmdSafe_Click();
-        f.schemes.cmdTagEditor_Click();
+    const bool safeOpen = views_.safePaletteOpen();
+    const bool tagOpen = views_.schemeEditorOpen();
+    if (safeOpen == tagOpen) {
+        buttons_.safePalette();
+        buttons_.schemeEditor();
     } else if (safeOpen) {
-        f.schemes.cmdTagEditor_Click();
+        buttons_.schemeEditor();
     } else {
-        f.palette.cmdSafe_Click();
+        buttons_.safePalette();
     }
+}
+
+void WindowExtras::followViews() {
+    c.lblURL->setVisible(!views_.schemeEditorOpen());
 }

@@ -1,9 +1,13 @@
 #include "shell/WindowHole.h"
 
+#include "platform/AppSettings.h"
 #include "platform/DesktopServices.h"
 #include "platform/StoredNumbers.h"
 #include "shell/Twips.h"
-#include "shell/frmTintwell.h"
+#include "shell/Views.h"
+
+#include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <cmath>
@@ -59,19 +63,19 @@ QRegion roundedRectangle(int left, int top, int right, int bottom, int ellipseWi
 } // namespace
 
 QScrollBar* WindowHole::slider(int element) const {
-    QScrollBar* const sliders[6] = {f.vsHoleLeft,   f.vsHoleTop,    f.vsHoleRight,
-                                    f.vsHoleBottom, f.vsHoleRoundX, f.vsHoleRoundY};
+    QScrollBar* const sliders[6] = {c.vsHoleLeft,   c.vsHoleTop,    c.vsHoleRight,
+                                    c.vsHoleBottom, c.vsHoleRoundX, c.vsHoleRoundY};
     return sliders[element];
 }
 
-void WindowHole::wire() {
+void WindowHole::wire(QObject* context) {
     for (int element = Left; element <= RoundY; ++element) {
         QScrollBar* bar = slider(element);
-        QObject::connect(bar, &QScrollBar::valueChanged, &f, [this, element] { change(element); });
-        QObject::connect(bar, &QScrollBar::sliderMoved, &f,
+        QObject::connect(bar, &QScrollBar::valueChanged, context, [this, element] { change(element); });
+        QObject::connect(bar, &QScrollBar::sliderMoved, context,
                          [this, element](int position) { scroll(element, position); });
     }
-    QObject::connect(f.cmdResetHole, &QPushButton::clicked, &f, [this] { cmdResetHole_Click(); });
+    QObject::connect(c.cmdResetHole, &QPushButton::clicked, context, [this] { cmdResetHole_Click(); });
 }
 
 void WindowHole::change(int element) {
@@ -116,7 +120,7 @@ QRegion WindowHole::windowRegion(const Geometry& g) const {
 }
 
 void WindowHole::CutWindowHole(const Geometry& geometry) {
-    f.desktop.setWindowRegion(&f, windowRegion(geometry));
+    desktop_.setWindowRegion(window_, windowRegion(geometry));
 }
 
 // Left under right, top under bottom: the edge may not pass the partner's maximum less 2 and
@@ -166,12 +170,12 @@ void WindowHole::vsHoleBottom_Change() {
 }
 
 void WindowHole::vsHoleRoundX_Change() {
-    HoleGeometry[RoundX] = f.vsHoleRoundX->value();
+    HoleGeometry[RoundX] = c.vsHoleRoundX->value();
     CutWindowHole(HoleGeometry);
 }
 
 void WindowHole::vsHoleRoundY_Change() {
-    HoleGeometry[RoundY] = f.vsHoleRoundY->value();
+    HoleGeometry[RoundY] = c.vsHoleRoundY->value();
     CutWindowHole(HoleGeometry);
 }
 
@@ -189,11 +193,11 @@ void WindowHole::StartUp() {
         const auto standard = static_cast<std::int16_t>(StandardHole[element]);
         // Something the program never writes (not a number, outside the slider) means the standard value.
         HoleGeometry[element] = storedNumbers::toInt16InRange(
-            f.getSetting(Section, QLatin1String(Keys[element]), storedNumbers::plainText(standard)),
+            settings_.get(Section, QLatin1String(Keys[element]), storedNumbers::plainText(standard)),
             bar->minimum(), bar->maximum(), standard);
     }
     RegionWidth = static_cast<float>(WideWidthTwips) / TwipsPerPixel;
-    RegionHeight = static_cast<float>(f.outerHeightTwips() + ExtraHeightTwips) / TwipsPerPixel;
+    RegionHeight = static_cast<float>(views_.outerHeightTwips() + ExtraHeightTwips) / TwipsPerPixel;
     CutWindowHole(HoleGeometry);
     // Each assignment that changes a slider runs its handler, which may move a later element.
     for (int element = Left; element <= RoundY; ++element) {

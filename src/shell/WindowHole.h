@@ -6,8 +6,13 @@
 #include <array>
 #include <cstdint>
 
-class frmTintwell;
+class AppSettings;
+class DesktopServices;
+class QObject;
+class QPushButton;
 class QScrollBar;
+class QWidget;
+class Views;
 
 // The rounded see-through hole cut into the window next to the preview, its six sliders and
 // their reset, and the geometry kept in the settings store between runs.
@@ -18,8 +23,21 @@ class WindowHole {
     using Geometry = std::array<std::int32_t, 6>;
     static constexpr Geometry StandardHole{270, 120, 320, 140, 20, 20};
 
-    explicit WindowHole(frmTintwell& form) : f(form) {}
-    void wire();
+    struct Controls {
+        QScrollBar*& vsHoleLeft;
+        QScrollBar*& vsHoleTop;
+        QScrollBar*& vsHoleRight;
+        QScrollBar*& vsHoleBottom;
+        QScrollBar*& vsHoleRoundX;
+        QScrollBar*& vsHoleRoundY;
+        QPushButton*& cmdResetHole;
+    };
+
+    // `window` is the window the hole is cut into.
+    WindowHole(Controls controls, QWidget* window, const Views& views, const AppSettings& settings,
+               DesktopServices& desktop)
+        : c(controls), window_(window), views_(views), settings_(settings), desktop_(desktop) {}
+    void wire(QObject* context);
 
     // Start-up: read the geometry, cut the hole, set the sliders. Shut-down: write it back.
     void StartUp();
@@ -44,7 +62,11 @@ class WindowHole {
     float RegionHeight = 0;
 
   private:
-    frmTintwell& f;
+    Controls c;
+    QWidget* window_;
+    const Views& views_;
+    const AppSettings& settings_;
+    DesktopServices& desktop_;
 
     QScrollBar* slider(int element) const;
     void change(int element);

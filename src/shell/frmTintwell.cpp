@@ -1,23 +1,15 @@
 #include "shell/frmTintwell.h"
 
-#include "editor/ColourDialog.h"
-#include "editor/ColourEditor.h"
-#include "notation/Notations.h"
-#include "notation/StandardColours.h"
-#include "palette/SafePalette.h"
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
 #include "platform/StoredNumbers.h"
-#include "scheme/SchemeEditor.h"
-#include "scheme/StoredSchemes.h"
 #include "shell/BuiltInImages.h"
 #include "shell/ControlInventory.h"
 #include "shell/FocusOrder.h"
 #include "shell/Fonts.h"
+#include "shell/MouseMoveHook.h"
 #include "shell/PanelReach.h"
 #include "shell/Twips.h"
-#include "shell/WindowExtras.h"
-#include "shell/WindowHole.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -29,27 +21,36 @@ static void useResources() {
     Q_INIT_RESOURCE(tintwell);
 }
 
-struct frmTintwell::Rooms {
-    explicit Rooms(frmTintwell& f)
-        : editor(f), dialog(f), notations(f), standard(f), palette(f), scheme(f), schemes(f), hole(f),
-          extras(f) {}
-    ColourEditor editor;
-    ColourDialog dialog;
-    Notations notations;
-    StandardColours standard;
-    SafePalette palette;
-    SchemeEditor scheme;
-    StoredSchemes schemes;
-    WindowHole hole;
-    WindowExtras extras;
-};
-
-frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServices, QWidget* parent)
-    : QWidget(parent), rooms_(std::make_unique<Rooms>(*this)), store(settings), desktop(desktopServices),
-      editor(rooms_->editor), dialog(rooms_->dialog), notations(rooms_->notations),
-      standard(rooms_->standard), palette(rooms_->palette), scheme(rooms_->scheme), schemes(rooms_->schemes),
-      hole(rooms_->hole), extras(rooms_->extras) {
-    modColors::UseDesktop(&desktop);
+frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopServices, QWidget* parent)
+    : QWidget(parent), store(settingsStore), desktop(desktopServices), settings(settingsStore, Title),
+      views([this](int width, int height) { applyOuterSize(width, height); }, [this] { wireExtraPanels(); }),
+      editor({vsbColor, lblColor, lblNColor, lblCMix, vsbDL, txtHex, chkSF, cmdWinColor}, flags, desktop,
+             {.standardMatch = [this](modColors::ColourValue colour) { standard.MatchColour(colour); },
+              .schemeStep = [this](modColors::ColourValue colour) { scheme.SchemeStep(colour); },
+              .safeMatch = [this] { palette.MatchStep(); },
+              .notation = [this] { notations.ShowNotation(); }}),
+      dialog({cmdWinColor, lblCMix}, editor, desktop, this), tempStore(lblH, editor, desktop),
+      standard({fraStCol, lblStandartColor, cmdColorName}, flags, desktop,
+               {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
+                .endSnapping = [this] { editor.snapping.SwitchOffWithoutUndo(); },
+                .notation = [this] { return notations.currentNotation(); },
+                .shown = [this](bool matched) { notations.standardShown(matched); }}),
+      notations({cboWhat, txtDec, cmdSend}, flags, desktop, standard,
+                {.colour = [this] { return editor.currentColour(); },
+                 .channels = [this] { return editor.channels(); },
+                 .hex = [this] { return editor.hexText(); }}),
+      palette({cmdSafe, fraSF, lblSF, optPerformance}, flags, settings, views,
+              {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
+               .currentHex = [this] { return editor.hexText(); }}),
+      scheme({lblTag, optTag, lblBold, txtTag, cmdCopyTag}, views, desktop,
+             {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
+              .openColourDialog = [this] { dialog.lblCMix_DblClick(); }}),
+      schemes({cmdTagEditor, cboStore, cmdStoreTag, cmdDeleteTag}, scheme, settings, views, desktop),
+      hole({vsHoleLeft, vsHoleTop, vsHoleRight, vsHoleBottom, vsHoleRoundX, vsHoleRoundY, cmdResetHole}, this,
+           views, settings, desktop),
+      extras({chkOnTop, lblURL}, this, views, desktop,
+             {.safePalette = [this] { palette.cmdSafe_Click(); },
+              .schemeEditor = [this] { schemes.cmdTagEditor_Click(); }}) {
     setObjectName(QStringLiteral("frmTintwell"));
     setWindowTitle(Title);
     useResources();
@@ -58,94 +59,80 @@ frmTintwell::frmTintwell(SettingsStore& settings, DesktopServices& desktopServic
     setFont(uiFont(8.25));
     setMouseTracking(true);
 
-    inventory::build(this, *this, inventory::Panel::Main);
+    inventory::build(this, *this, inventory::Panel::Main, systemColours());
     reach_ = std::make_unique<PanelReach>();
     // The hole's sliders hold its geometry from the start.
-    reach_->add(inventory::build(this, *this, inventory::Panel::Hole));
+    reach_->add(inventory::build(this, *this, inventory::Panel::Hole, systemColours()));
     txtDec->setFocusPolicy(Qt::NoFocus);
     setFocusOrder(*this);
-
-    editor.wire();
-    dialog.wire();
-    notations.wire();
-    standard.wire();
-    palette.wire();
-    schemes.wire();
-    hole.wire();
-    extras.wire();
+    wireRooms();
 
     // A problem with the settings file is told in the window, once per kind.
-    store.setNoticeHandler(
-        [this](const QString& text) { desktop.messageBox(text, DesktopServices::StyleOkOnly, Title); });
+    store.setNoticeHandler([this](const QString& text) { desktop.tell(text); });
     Form_Load();
 }
 
 frmTintwell::~frmTintwell() {
     store.setNoticeHandler({});
-    if (modColors::Desktop() == &desktop) {
-        modColors::UseDesktop(nullptr);
-    }
 }
 
-void frmTintwell::buildExtraPanels() {
-    if (extraPanelsBuilt_) {
-        return;
-    }
-    extraPanelsBuilt_ = true;
-    reach_->add(inventory::build(this, *this, inventory::Panel::SchemeEditor));
-    reach_->add(inventory::build(this, *this, inventory::Panel::SafePalette));
+modColors::SystemColourLookup frmTintwell::systemColours() const {
+    return [&desktop = desktop](int index) { return desktop.sysColor(index); };
+}
+
+void frmTintwell::wireRooms() {
+    editor.wire(this);
+    dialog.wire(this);
+    tempStore.wire(this);
+    notations.wire(this);
+    standard.wire(this);
+    palette.wire(this);
+    schemes.wire(this);
+    hole.wire(this);
+    extras.wire(this);
+    // The preview and the slider frame are the editor's; what they do beyond it is wired here.
+    connect(lblCMix, &FormLabel::mouseUp, this,
+            [this](int button, int shift) { extras.lblCMix_MouseUp(button, shift); });
+    fraVSB->setMouseTracking(true);
+    new MouseMoveHook(fraVSB, [this] { extras.fraVSB_MouseMove(); });
+    views.panelsChanged = [this] { extras.followViews(); };
+}
+
+void frmTintwell::wireExtraPanels() {
+    reach_->add(inventory::build(this, *this, inventory::Panel::SchemeEditor, systemColours()));
+    reach_->add(inventory::build(this, *this, inventory::Panel::SafePalette, systemColours()));
     setFocusOrder(*this);
-    dialog.wirePanel();
-    palette.wirePanel();
-    scheme.wire();
-    schemes.wirePanel();
+    palette.wirePanel(this);
+    scheme.wire(this);
+    schemes.wirePanel(this);
 }
 
-void frmTintwell::setOuterWidthTwips(int twips) {
-    outerWidth_ = twips;
-    applyOuterSize();
-}
-
-void frmTintwell::setOuterHeightTwips(int twips) {
-    outerHeight_ = twips;
-    applyOuterSize();
-}
-
-void frmTintwell::applyOuterSize() {
-    if (outerWidth_ <= 0 || outerHeight_ <= 0) {
+void frmTintwell::applyOuterSize(int outerWidth, int outerHeight) {
+    if (outerWidth <= 0 || outerHeight <= 0) {
         return;
     }
     // A fixed size: the user cannot uncover a panel by resizing.
-    const int clientWidth = outerWidth_ - FrameWidthTwips;
-    const int clientHeight = outerHeight_ - FrameHeightTwips;
+    const int clientWidth = outerWidth - FrameWidthTwips;
+    const int clientHeight = outerHeight - FrameHeightTwips;
     setFixedSize(twipsToPixels(clientWidth), twipsToPixels(clientHeight));
-    if (outerWidth_ > NarrowWidthTwips || outerHeight_ > ShortHeightTwips) {
-        buildExtraPanels();
+    if (outerWidth > NarrowWidthTwips || outerHeight > ShortHeightTwips) {
+        views.buildExtraPanels();
     }
     reach_->apply(clientWidth, clientHeight);
 }
 
-QString frmTintwell::getSetting(const QString& section, const QString& key,
-                                const QString& defaultValue) const {
-    return store.GetSetting(Title, section, key, defaultValue);
-}
-
-void frmTintwell::saveSetting(const QString& section, const QString& key, const QString& value) {
-    store.SaveSetting(Title, section, key, value);
-}
-
 void frmTintwell::Form_Load() {
-    setOuterHeightTwips(ShortHeightTwips);
-    setOuterWidthTwips(NarrowWidthTwips);
+    views.setOuterHeightTwips(ShortHeightTwips);
+    views.setOuterWidthTwips(NarrowWidthTwips);
     standard.FillTables();
     editor.LastDarkLight = 128;
-    standard.BuildCells();
+    standard.BuildCells(this);
 
     const QString notation =
-        getSetting(QStringLiteral("Init"), QStringLiteral("cboWhat"), QStringLiteral("0"));
+        settings.get(QStringLiteral("Init"), QStringLiteral("cboWhat"), QStringLiteral("0"));
     // A stored value that is not a whole number in its control's range means the default.
     const int onTop = storedNumbers::toInt16InRange(
-        getSetting(QStringLiteral("Init"), QStringLiteral("OnTop"), QStringLiteral("0")), 0, 1, 0);
+        settings.get(QStringLiteral("Init"), QStringLiteral("OnTop"), QStringLiteral("0")), 0, 1, 0);
     extras.restoreOnTop(onTop == 1);
     cboWhat->setCurrentIndex(storedNumbers::toInt16InRange(notation, 0, cboWhat->count() - 1, 0));
 
@@ -170,7 +157,7 @@ void frmTintwell::Form_Unload() {
     }
     changes += hole.shutDownSettings();
     // All in one replace, and a bounded wait for a busy lock: closing must not hang.
-    store.SaveSettings(Title, changes);
+    settings.saveAll(changes);
     if (!store.flush(CloseWaitMs)) {
         tellUnsaved();
     }
@@ -178,10 +165,9 @@ void frmTintwell::Form_Unload() {
 
 void frmTintwell::tellUnsaved() {
     for (const SettingsStore::Unsaved& unsaved : store.unsaved()) {
-        desktop.messageBox(QStringLiteral("These settings were not saved in %1 because %2:\n%3")
-                               .arg(QDir::toNativeSeparators(unsaved.file), unsaved.reason,
-                                    unsaved.keys.join(QStringLiteral(", "))),
-                           DesktopServices::StyleOkOnly, Title);
+        desktop.tell(QStringLiteral("These settings were not saved in %1 because %2:\n%3")
+                         .arg(QDir::toNativeSeparators(unsaved.file), unsaved.reason,
+                              unsaved.keys.join(QStringLiteral(", "))));
     }
 }
 

@@ -1,68 +1,68 @@
 #pragma once
 
+#include "editor/ColourDialog.h"
+#include "editor/ColourEditor.h"
+#include "editor/TemporaryStore.h"
+#include "notation/Notations.h"
+#include "notation/StandardColours.h"
+#include "palette/SafePalette.h"
+#include "platform/AppSettings.h"
+#include "platform/ProgramTitle.h"
+#include "scheme/SchemeEditor.h"
+#include "scheme/StoredSchemes.h"
 #include "shell/Controls.h"
 #include "shell/GuardFlags.h"
+#include "shell/Views.h"
+#include "shell/WindowExtras.h"
+#include "shell/WindowHole.h"
 
 #include <QWidget>
 #include <memory>
 
 class SettingsStore;
 class DesktopServices;
-class ColourEditor;
-class ColourDialog;
-class Notations;
-class StandardColours;
-class SafePalette;
-class SchemeEditor;
-class StoredSchemes;
-class WindowHole;
-class WindowExtras;
 class PanelReach;
 
-// The program's one window. It owns the controls (built from the inventory), the shared
-// guard flags and one object per room; it wires each room and runs start-up and shut-down.
+// The program's one window and the only place that knows every room. It owns the controls
+// (built from the inventory), the shared guard flags and one object per room; it hands each
+// room its controls and the narrow handles it needs, wires them, and runs start-up and
+// shut-down.
 class frmTintwell : public QWidget, public Controls {
     Q_OBJECT
-    // Declared first: the room references below are bound to its members.
-    struct Rooms;
-    std::unique_ptr<Rooms> rooms_;
 
   public:
-    static inline const QString Title = QStringLiteral("Tintwell");
+    static inline const QString& Title = ProgramTitle;
 
     frmTintwell(SettingsStore& store, DesktopServices& desktop, QWidget* parent = nullptr);
     ~frmTintwell() override;
 
     SettingsStore& store;
     DesktopServices& desktop;
+    AppSettings settings;
     GuardFlags flags;
+    Views views;
 
-    ColourEditor& editor;
-    ColourDialog& dialog;
-    Notations& notations;
-    StandardColours& standard;
-    SafePalette& palette;
-    SchemeEditor& scheme;
-    StoredSchemes& schemes;
-    WindowHole& hole;
-    WindowExtras& extras;
+    ColourEditor editor;
+    ColourDialog dialog;
+    TemporaryStore tempStore;
+    StandardColours standard;
+    Notations notations;
+    SafePalette palette;
+    SchemeEditor scheme;
+    StoredSchemes schemes;
+    WindowHole hole;
+    WindowExtras extras;
 
     // The outer window size in twips, as the program last set it. The client area is this less
     // the designed frame, so the size alone decides which panels are uncovered.
-    int outerWidthTwips() const { return outerWidth_; }
-    int outerHeightTwips() const { return outerHeight_; }
-    void setOuterWidthTwips(int twips);
-    void setOuterHeightTwips(int twips);
+    int outerWidthTwips() const { return views.outerWidthTwips(); }
+    int outerHeightTwips() const { return views.outerHeightTwips(); }
 
     // The scheme editor's and the safe palette's controls are built when the window first grows
     // past the compact view (or earlier, by a room that fills its panel before widening the
     // window); a start that stays compact never builds them.
-    void buildExtraPanels();
-    bool extraPanelsBuilt() const { return extraPanelsBuilt_; }
-
-    // Settings of this program, under its title.
-    QString getSetting(const QString& section, const QString& key, const QString& defaultValue) const;
-    void saveSetting(const QString& section, const QString& key, const QString& value);
+    void buildExtraPanels() { views.buildExtraPanels(); }
+    bool extraPanelsBuilt() const { return views.extraPanelsBuilt(); }
 
     void Form_Load();
     void Form_Unload();
@@ -72,15 +72,15 @@ class frmTintwell : public QWidget, public Controls {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    int outerWidth_ = 0;
-    int outerHeight_ = 0;
     bool unloaded_ = false;
-    bool extraPanelsBuilt_ = false;
     std::unique_ptr<PanelReach> reach_;
     // How long closing may wait for the settings file's lock.
     static constexpr int CloseWaitMs = 700;
 
+    // The desktop's display colours, as the controls draw system colours.
+    modColors::SystemColourLookup systemColours() const;
+    void wireRooms();
+    void wireExtraPanels();
     void tellUnsaved();
-
-    void applyOuterSize();
+    void applyOuterSize(int outerWidthTwips, int outerHeightTwips);
 };

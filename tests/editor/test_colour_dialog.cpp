@@ -1,4 +1,3 @@
-#include "colour/ColourPicking.h"
 #include "editor/ColourDialog.h"
 #include "editor/ColourEditor.h"
 #include "notation/StandardColours.h"
@@ -24,7 +23,6 @@ class ColourDialogTest : public WindowTest {
   protected:
     void SetUp() override {
         WindowTest::SetUp();
-        CustomColoursReady = false; // a new run
         open();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -52,7 +50,7 @@ TEST_F(ColourDialogTest, TemporaryStoreKeepsOneCodeAndBringsItBack) {
     ASSERT_EQ(current(), Orange);
     rightClickHash();
     EXPECT_EQ(form->lblH->borderStyle(), 1);
-    EXPECT_EQ(form->dialog.TempColour, "#FF8000");
+    EXPECT_EQ(form->tempStore.TempColour, "#FF8000");
     // The frame goes round the "#", it does not cut into it.
     EXPECT_GE(form->lblH->contentsRect().width(), form->lblH->fontMetrics().horizontalAdvance("#"));
     EXPECT_GE(form->lblH->contentsRect().height(), form->lblH->fontMetrics().height());
@@ -70,7 +68,7 @@ TEST_F(ColourDialogTest, TemporaryStoreKeepsOneCodeAndBringsItBack) {
 
     form->lblStandartColor[12]->clicked();
     rightClickHash(); // stores what is shown now
-    EXPECT_EQ(form->dialog.TempColour, "#FF0000");
+    EXPECT_EQ(form->tempStore.TempColour, "#FF0000");
     EXPECT_EQ(form->lblH->borderStyle(), 1);
 }
 
@@ -94,7 +92,7 @@ TEST_F(ColourDialogTest, AStoreFilledWithAnIncompleteCodeRecallsNothing) {
     for (const QString& digits : {QString("12345"), QString("12"), QString()}) {
         typeHex(digits);
         rightClickHash();
-        EXPECT_EQ(form->dialog.TempColour.size(), 7);
+        EXPECT_EQ(form->tempStore.TempColour.size(), 7);
         form->lblStandartColor[9]->clicked();
         const int before = static_cast<int>(desktop.messages.size());
         rightClickHash();
@@ -157,14 +155,14 @@ TEST_F(ColourDialogTest, CustomColoursAreFilledOnceAndKeepTheUsersEdits) {
     EXPECT_NE(desktop.dialogs[1].custom[0], RGB(9, 9, 9));
 }
 
-TEST(CustomColours, AnyOtherModeGivesAGreyRampAndTheFlagsFollowTheChoices) {
-    InitCustomColours(0);
-    EXPECT_TRUE(CustomColoursReady);
+TEST_F(ColourDialogTest, AnyOtherModeGivesAGreyRampAndTheFlagsFollowTheChoices) {
+    form->dialog.InitCustomColours(0);
+    EXPECT_TRUE(form->dialog.CustomColoursReady);
     for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(CustomColours[static_cast<std::size_t>(i)], RGB(16 * i, 16 * i, 16 * i));
+        EXPECT_EQ(form->dialog.CustomColours[static_cast<std::size_t>(i)], RGB(16 * i, 16 * i, 16 * i));
     }
-    EXPECT_EQ(ColourDialogFlags(true, true, false), 0x103u);
-    EXPECT_EQ(ColourDialogFlags(false, false, true), 0x85u);
+    EXPECT_EQ(ColourDialog::ColourDialogFlags(true, true, false), 0x103u);
+    EXPECT_EQ(ColourDialog::ColourDialogFlags(false, false, true), 0x85u);
 }
 
 TEST_F(ColourDialogTest, BoldSwitchFlipsTheSamples) {
@@ -202,7 +200,7 @@ TEST_F(ColourDialogTest, RealDialogKeepsAnAddedCustomColourForTheNextOpening) {
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QtDesktopServices real;
-    UseDesktop(&real);
+    ColourDialog dialog({form->cmdWinColor, form->lblCMix}, form->editor, real, form.get());
     constexpr ColourValue Picked = RGB(12, 34, 56);
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
@@ -216,9 +214,10 @@ TEST_F(ColourDialogTest, RealDialogKeepsAnAddedCustomColourForTheNextOpening) {
         dialog->accept();
     });
     ColourValue colour = Grey;
-    EXPECT_TRUE(PickColour(colour, true, true, false, form.get(), 1));
+    EXPECT_TRUE(dialog.PickColour(colour, true, true, false, form.get(), 1));
     EXPECT_EQ(colour, Picked);
-    EXPECT_TRUE(std::find(CustomColours.begin(), CustomColours.end(), Picked) != CustomColours.end());
+    EXPECT_TRUE(std::find(dialog.CustomColours.begin(), dialog.CustomColours.end(), Picked) !=
+                dialog.CustomColours.end());
 
     bool offered = false;
     QTimer::singleShot(0, [&] {
@@ -227,10 +226,9 @@ TEST_F(ColourDialogTest, RealDialogKeepsAnAddedCustomColourForTheNextOpening) {
         }
         QApplication::activeModalWidget()->close();
     });
-    EXPECT_FALSE(PickColour(colour, true, true, false, form.get(), 1));
+    EXPECT_FALSE(dialog.PickColour(colour, true, true, false, form.get(), 1));
     EXPECT_EQ(colour, NoColour);
     EXPECT_TRUE(offered);
-    UseDesktop(&desktop);
 }
 
 } // namespace

@@ -70,7 +70,7 @@ TEST_F(DarkLightTest, MoveEndsSafeSnappingWithoutUndo) {
     EXPECT_FALSE(f().chkSF->isChecked());
     EXPECT_EQ(sliders(f()), (Channels{0, 150, 252}));
     EXPECT_FALSE(f().txtHex->isReadOnly());
-    EXPECT_FALSE(f().flags.SafeUndo);
+    EXPECT_FALSE(f().editor.snapping.SafeUndo);
 }
 
 TEST_F(DarkLightTest, DraggingTheThumbChangesTheColourWhileItMoves) {

@@ -200,6 +200,7 @@ TEST_F(ShowColourTest, StepsRunInTheirFixedOrder) {
     open();
     f().buildExtraPanels();
     f().cmdTagEditor->setText(StoredSchemes::OpenCaption);
+    f().views.setSchemeEditorOpen(true);
     f().scheme.SelectedSlot = 2;
     f().editor.ShowColour(RGB(10, 10, 10));
     QStringList order;

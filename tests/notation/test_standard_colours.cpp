@@ -182,7 +182,7 @@ TEST_F(StandardColoursTest, CellEndsSafeSnappingWithoutUndo) {
     f().chkSF->setChecked(true);
     emit f().lblStandartColor[7]->clicked();
     EXPECT_FALSE(f().chkSF->isChecked());
-    EXPECT_FALSE(f().flags.SafeUndo);
+    EXPECT_FALSE(f().editor.snapping.SafeUndo);
     EXPECT_EQ(f().vsbColor[0]->singleStep(), 1);
     EXPECT_FALSE(f().txtHex->isReadOnly());
     EXPECT_EQ(f().lblCMix->backColour(), RGB(192, 192, 192));

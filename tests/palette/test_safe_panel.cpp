@@ -160,6 +160,7 @@ TEST_F(PaletteTest, ANewOrderLeavesTheEditedSchemeSlotAlone) {
     clickCell(1); // #000033, at another index in order 3
     // The scheme editor is open (its caption says so) with slot 2 chosen.
     f().cmdTagEditor->setText(QStringLiteral("<< Clos&e"));
+    f().views.setSchemeEditorOpen(true);
     f().scheme.SelectedSlot = 2;
     show(0x12, 0x34, 0x56);
     ASSERT_EQ(f().lblTag[2]->tag(), "#123456");

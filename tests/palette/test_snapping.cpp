@@ -89,7 +89,7 @@ TEST_F(PaletteTest, ChoosingANotationOnASnappedStandardColourKeepsSnapping) {
         ASSERT_EQ(f().txtHex->text(), "FF0000");
         f().cboWhat->setCurrentIndex(notation);
         expectSnappingOn(f(), true);
-        EXPECT_TRUE(f().flags.SafeUndo);
+        EXPECT_TRUE(f().editor.snapping.SafeUndo);
         QTest::mouseClick(f().chkSF, Qt::LeftButton);
         EXPECT_EQ(f().txtHex->text(), "FF0101") << "the undo survives";
     }
@@ -105,7 +105,7 @@ TEST_F(PaletteTest, DraggingAThumbEndsSnappingWithoutUndo) {
     green->setSliderDown(false);
     EXPECT_EQ(sliders(), (Channels{255, 140, 0})) << "the colour follows the thumb";
     expectSnappingOn(f(), false);
-    EXPECT_FALSE(f().flags.SafeUndo);
+    EXPECT_FALSE(f().editor.snapping.SafeUndo);
 }
 
 TEST_F(PaletteTest, MovingTheDarkLightSliderEndsSnappingWithoutUndo) {

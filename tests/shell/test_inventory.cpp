@@ -216,8 +216,8 @@ TEST_F(Inventory, SlidersRunWithTheLargerEndWhereDesigned) {
     QApplication::sendEvent(red, &away);
     EXPECT_GT(red->value(), 100);
     // The corner-height slider, 100 at its top: its top arrow raises it too.
-    f.setOuterWidthTwips(9300);
-    f.setOuterHeightTwips(6040);
+    f.views.setOuterWidthTwips(9300);
+    f.views.setOuterHeightTwips(6040);
     f.vsHoleRoundY->setValue(50);
     QTest::mouseClick(f.vsHoleRoundY, Qt::LeftButton, {}, QPoint(f.vsHoleRoundY->width() / 2, 2));
     EXPECT_EQ(f.vsHoleRoundY->value(), 51);
@@ -296,8 +296,8 @@ TEST_F(Inventory, TheWindowSizeDecidesWhichPanelsShow) {
         return !f.rect().intersects(inWindow);
     };
     for (const View& v : views) {
-        f.setOuterWidthTwips(v.width);
-        f.setOuterHeightTwips(v.height);
+        f.views.setOuterWidthTwips(v.width);
+        f.views.setOuterHeightTwips(v.height);
         // Client area = outer size less the designed frame of 90 x 450 twips.
         EXPECT_EQ(f.size(), QSize(px(v.width - 90), px(v.height - 450)));
         EXPECT_TRUE(uncovered(f.cmdTagEditor));
@@ -347,8 +347,8 @@ TEST_F(Inventory, CheckBoxesAndOptionButtonsHaveTheirSmallIndicatorWhenShown) {
         {5100, 6040, {f.optTag.begin(), f.optTag.end()}},
     };
     for (const View& v : views) {
-        f.setOuterWidthTwips(v.width);
-        f.setOuterHeightTwips(v.height);
+        f.views.setOuterWidthTwips(v.width);
+        f.views.setOuterHeightTwips(v.height);
         for (QAbstractButton* button : v.buttons) {
             const auto [box, caption] = indicator(button);
             EXPECT_EQ(box.size(), QSize(11, 11)) << button->objectName().toStdString();
