@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config python3
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core

@@ -1,6 +1,10 @@
+#include "platform/AppSettings.h"
 #include "platform/QtDesktopServices.h"
+#include "shell/Twips.h"
+#include "shell/Views.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
+#include "support/RoomParts.h"
 #include "support/WindowFixture.h"
 
 #include <QDir>
@@ -19,11 +23,33 @@ QRegion holeOf(const QRegion& shape) {
     return QRegion(FullViewOuter).subtracted(shape.translated(ClientOrigin));
 }
 
+// The hole's room alone: its sliders, the settings and the views, as the window starts it.
+struct HoleRoom {
+    PanelParts parts{inventory::Panel::Hole};
+    Controls& c = parts.controls;
+    AppSettings settings;
+    Views views{[](int, int) {}, [] {}};
+    WindowHole hole;
+    HoleRoom(SettingsStore& store, DesktopServices& desktop)
+        : settings(store, ProgramTitle), hole({c.vsHoleLeft, c.vsHoleTop, c.vsHoleRight, c.vsHoleBottom,
+                                               c.vsHoleRoundX, c.vsHoleRoundY, c.cmdResetHole},
+                                              &parts.host, views, settings, desktop) {
+        views.setOuterHeightTwips(ShortHeightTwips);
+        hole.wire(&parts.host);
+        hole.StartUp();
+    }
+};
+
 class WindowHoleTest : public WindowTest {
   protected:
+    // Tests of the room alone open just the room; the others the whole window.
+    std::unique_ptr<HoleRoom> room;
+    void openRoom() { room = std::make_unique<HoleRoom>(*store, desktop); }
+    Controls& controls() const { return room ? room->c : static_cast<Controls&>(*form); }
+    WindowHole& theHole() const { return room ? room->hole : form->hole; }
     std::array<QScrollBar*, 6> sliders() const {
-        return {form->vsHoleLeft,   form->vsHoleTop,    form->vsHoleRight,
-                form->vsHoleBottom, form->vsHoleRoundX, form->vsHoleRoundY};
+        const Controls& c = controls();
+        return {c.vsHoleLeft, c.vsHoleTop, c.vsHoleRight, c.vsHoleBottom, c.vsHoleRoundX, c.vsHoleRoundY};
     }
     Geometry shown() const {
         Geometry g{};
@@ -41,17 +67,17 @@ class WindowHoleTest : public WindowTest {
     QRegion hole() const { return holeOf(desktop.regions.last()); }
     // A first run: no settings left by an earlier window.
     void openFresh() {
-        close();
+        room.reset();
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
-        open();
+        openRoom();
     }
 };
 
 TEST_F(WindowHoleTest, FirstRunCutsTheStandardRoundedHoleAndRaisesOnlyTheCornerHeightHandler) {
-    open();
+    openRoom();
     EXPECT_EQ(shown(), WindowHole::StandardHole);
-    EXPECT_EQ(form->hole.HoleGeometry, WindowHole::StandardHole);
+    EXPECT_EQ(theHole().HoleGeometry, WindowHole::StandardHole);
     // The cut of the start-up step and the one of vsHoleRoundY going from 1 to 20.
     EXPECT_EQ(desktop.regions.size(), 2);
     EXPECT_EQ(desktop.regions.last().boundingRect(), FullViewOuter.translated(-ClientOrigin));
@@ -92,31 +118,31 @@ TEST_F(WindowHoleTest, SlidersClampAndPushTheirPartnerWhetherSetOrDragged) {
             dragged ? drag(bar, c.value) : bar->setValue(c.value);
             SCOPED_TRACE(testing::Message() << bar->objectName().toStdString() << " to " << c.value
                                             << (dragged ? " by drag" : " by value"));
-            EXPECT_EQ(form->hole.HoleGeometry, c.expected);
+            EXPECT_EQ(theHole().HoleGeometry, c.expected);
             EXPECT_EQ(shown(), c.expected);
-            EXPECT_EQ(desktop.regions.last(), form->hole.windowRegion(c.expected));
+            EXPECT_EQ(desktop.regions.last(), theHole().windowRegion(c.expected));
         }
     }
 }
 
 TEST_F(WindowHoleTest, HoleFollowsTheThumbBeforeQtMovesTheValue) {
-    open();
+    openRoom();
     int cutWhileMoving = -1;
-    QObject::connect(form->vsHoleLeft, &QScrollBar::sliderMoved, form.get(),
+    QObject::connect(controls().vsHoleLeft, &QScrollBar::sliderMoved, &room->parts.host,
                      [&] { cutWhileMoving = hole().boundingRect().left(); });
-    drag(form->vsHoleLeft, 200);
+    drag(controls().vsHoleLeft, 200);
     EXPECT_EQ(cutWhileMoving, 200);
 }
 
 TEST_F(WindowHoleTest, ResetBringsBackTheStandardHole) {
-    open();
-    form->vsHoleLeft->setValue(160);
-    form->vsHoleBottom->setValue(200);
-    form->vsHoleRoundX->setValue(90);
-    form->vsHoleRoundY->setValue(3);
-    form->cmdResetHole->click();
+    openRoom();
+    controls().vsHoleLeft->setValue(160);
+    controls().vsHoleBottom->setValue(200);
+    controls().vsHoleRoundX->setValue(90);
+    controls().vsHoleRoundY->setValue(3);
+    controls().cmdResetHole->click();
     EXPECT_EQ(shown(), WindowHole::StandardHole);
-    EXPECT_EQ(desktop.regions.last(), form->hole.windowRegion(WindowHole::StandardHole));
+    EXPECT_EQ(desktop.regions.last(), theHole().windowRegion(WindowHole::StandardHole));
 }
 
 TEST_F(WindowHoleTest, GeometrySurvivesARestartThroughTheSettingsFile) {
@@ -152,13 +178,13 @@ TEST_F(WindowHoleTest, StoredValuesTheProgramNeverWritesFallBackOrAreCorrected) 
         {"right", "200", {198, 120, 200, 140, 20, 20}},
     };
     for (const Case& c : cases) {
-        close();
+        room.reset();
         QDir(dir.path()).removeRecursively();
         QDir().mkpath(dir.path());
         preset("Hole", c.key, c.stored);
-        open();
+        openRoom();
         EXPECT_EQ(shown(), c.expected) << c.key << "=" << c.stored;
-        EXPECT_EQ(form->hole.HoleGeometry, c.expected) << c.key << "=" << c.stored;
+        EXPECT_EQ(theHole().HoleGeometry, c.expected) << c.key << "=" << c.stored;
     }
 }
 
