@@ -15,7 +15,10 @@ int main(int argc, char** argv) {
     platformStart::guard();
     QApplication app(argc, argv);
     platformStart::release();
+    // Also the X11 window class, which the desktop entry's StartupWMClass names.
     QApplication::setApplicationName(frmTintwell::Title);
+    // The Wayland app id: the desktop matches the window to the installed entry by it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TINTWELL_APP_ID));
     SettingsStore store(SettingsStore::defaultConfigRoot());
     QtDesktopServices desktop;
     frmTintwell window(store, desktop);

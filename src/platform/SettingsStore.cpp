@@ -1,5 +1,6 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/OwnerlessLock.h"
 #include "platform/SettingsStoreFile.h"
 #include "platform/SettingsStoreFormat.h"
 
@@ -207,7 +208,20 @@ struct SettingsStore::Impl {
         QLockFile lock(lockPath);
         // Only a dead holder's lock is taken over; a live one may be in the middle of a write.
         lock.setStaleLockTime(0);
-        if (!lock.tryLock(0)) {
+        bool locked = lock.tryLock(0);
+        if (!locked && lock.error() == QLockFile::LockFailedError) {
+            const ownerlessLock::Verdict verdict = ownerlessLock::removeIfStale(lockPath);
+            if (verdict == ownerlessLock::Verdict::NotYetStale)
+                return fail(path, QStringLiteral("ownerless"),
+                            QStringLiteral("its lock file %1 names no program that holds it; it is taken "
+                                           "over when it is %2 s old")
+                                .arg(shown(lockPath))
+                                .arg(ownerlessLock::StaleAfterMs / 1000)),
+                       false;
+            if (verdict == ownerlessLock::Verdict::Removed)
+                locked = lock.tryLock(0);
+        }
+        if (!locked) {
             qint64 pid = 0;
             QString host;
             QString holder;

@@ -8,7 +8,8 @@
 // and atomically replaces the file, and only if nobody replaced it in between. A write that
 // cannot be made now (the lock is held by a live process, the disk is full, ...) is kept: reads
 // already show it, it is retried in the background, and `flush` and `unsaved` tell what is left.
-// A lock whose process has died is taken over at once.
+// A lock whose process has died is taken over at once; one that names no process, once it is
+// a few seconds old (OwnerlessLock.h).
 //
 // A file with unreadable lines gives the lines that read; before the first write the original
 // is moved aside to <file>.unreadable (or .unreadable-N). Each kind of trouble is told once

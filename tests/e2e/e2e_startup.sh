@@ -24,6 +24,11 @@ start_desktop
 start_tintwell
 [ "$(window_size)" = "334x261" ] || fail "compact client area is $(window_size), expected 334x261"
 [ "$(xdotool getwindowname "$WID")" = "Tintwell" ] || fail "caption is not Tintwell"
+# An X11 desktop finds the window's entry by the window's class, named by StartupWMClass.
+wm_class=$(xprop -id "$WID" WM_CLASS)
+class=$(printf '%s' "$wm_class" | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+want=$(desktop_entry_value StartupWMClass)
+[ -n "$want" ] && [ "$class" = "$want" ] || fail "the window's $wm_class does not match the entry's StartupWMClass=$want"
 # The icon reaches the window manager, and nothing the first frame draws needs an image plugin
 # (loading them all costs a start-up more than a millisecond).
 xprop -id "$WID" -f _NET_WM_ICON 32c _NET_WM_ICON | grep -q '= 32, 32,' || fail "the window does not have its 32 x 32 icon"

@@ -96,3 +96,10 @@ close_tintwell() {
 conf_value() {
     awk -v s="[$1]" -v k="$2" '$0 == s {in_s=1; next} /^\[/ {in_s=0} in_s && index($0, k "=") == 1 {print substr($0, length(k) + 2); exit}' "$CONF"
 }
+
+# Value of a key of the built desktop entry, the file the desktop matches windows against.
+desktop_entry_value() {
+    local entry=${TINTWELL_DESKTOP_ENTRY:?path of the built desktop entry}
+    [ -f "$entry" ] || fail "no desktop entry at $entry"
+    sed -n "s/^$1=//p" "$entry" | head -n 1
+}
