@@ -33,19 +33,6 @@ const Case Cases[] = {
      "  --vlink: #800080;\n"
      "  --alink: #FF0000;\n"
      "}\n"},
-    {"codes kept as they stand",
-     {"#ffeedd", "#0a0B0c", nullptr, nullptr, nullptr},
-     "body { background-color: #ffeedd; color: #0a0B0c; }\n"
-     "a:link { color: #0000FF; }\n"
-     "a:visited { color: #800080; }\n"
-     "a:active { color: #FF0000; }\n",
-     ":root {\n"
-     "  --bgcolor: #ffeedd;\n"
-     "  --text: #0a0B0c;\n"
-     "  --link: #0000FF;\n"
-     "  --vlink: #800080;\n"
-     "  --alink: #FF0000;\n"
-     "}\n"},
     {"garbage background: body keeps its colour only",
      {"#GGGGGG", nullptr, nullptr, nullptr, nullptr},
      "body { color: #000000; }\n"
@@ -58,15 +45,15 @@ const Case Cases[] = {
      "  --vlink: #800080;\n"
      "  --alink: #FF0000;\n"
      "}\n"},
-    {"garbage text: body keeps its background only",
-     {nullptr, "", nullptr, nullptr, nullptr},
-     "body { background-color: #FFFFFF; }\n"
-     "a:link { color: #0000FF; }\n"
+    {"garbage text: body keeps its background only; codes kept as they stand",
+     {"#ffeedd", "", "#0a0B0c", nullptr, nullptr},
+     "body { background-color: #ffeedd; }\n"
+     "a:link { color: #0a0B0c; }\n"
      "a:visited { color: #800080; }\n"
      "a:active { color: #FF0000; }\n",
      ":root {\n"
-     "  --bgcolor: #FFFFFF;\n"
-     "  --link: #0000FF;\n"
+     "  --bgcolor: #ffeedd;\n"
+     "  --link: #0a0B0c;\n"
      "  --vlink: #800080;\n"
      "  --alink: #FF0000;\n"
      "}\n"},
