@@ -267,4 +267,19 @@ QString cssOklchText(const Channels& rgb) {
         .arg(lightness, trimmed(lch.chroma, 4), trimmed(hue >= 360 ? 0 : hue, 2));
 }
 
+QString cssHexText(const Channels& rgb) {
+    Channels clipped{};
+    bool shortens = true;
+    for (std::size_t i = 0; i < 3; ++i) {
+        clipped[i] = std::clamp(rgb[i], 0, 255);
+        shortens = shortens && clipped[i] % 17 == 0; // 0x11 times one digit
+    }
+    QString hex = QStringLiteral("#");
+    for (const int channel : clipped) {
+        hex += shortens ? QString::number(channel / 17, 16)
+                        : QString::number(channel, 16).rightJustified(2, u'0');
+    }
+    return hex;
+}
+
 } // namespace cssColour

@@ -22,5 +22,8 @@ QString cssHslText(const Channels& rgb);
 // "oklch(73.19% 0.1858 52.98)": lightness to 0.01 %, chroma to 0.0001, hue to 0.01 degree,
 // trailing zeros dropped; a grey has chroma 0 and hue "none".
 QString cssOklchText(const Channels& rgb);
+// "#ff8000", or the three-digit "#f80" when that is exact (each channel's two digits alike).
+// Lower case, as most style sheets are written; channels outside 0..255 are clipped.
+QString cssHexText(const Channels& rgb);
 
 } // namespace cssColour

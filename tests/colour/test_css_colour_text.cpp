@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QSet>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using cssColour::Channels;
@@ -122,6 +123,23 @@ TEST(CssColourText, AnythingElseIsNoColour) {
     };
     for (const char* written : cases) {
         EXPECT_EQ(text(parseCssColour(QString::fromUtf8(written))), "nothing") << written;
+    }
+}
+
+// Lower case, short when the short form is exact, and read back as the same colour.
+TEST(CssColourText, HexIsLowerCaseAndShortWhenExact) {
+    const std::pair<Channels, const char*> cases[] = {
+        {{0xFF, 0x80, 0x00}, "#ff8000"}, {{0xFF, 0x88, 0x00}, "#f80"},    {{0x33, 0x66, 0x99}, "#369"},
+        {{0x00, 0x00, 0x00}, "#000"},    {{0xFF, 0xFF, 0xFF}, "#fff"},    {{0xAB, 0xCD, 0xEF}, "#abcdef"},
+        {{0x11, 0x22, 0x34}, "#112234"}, {{0x01, 0x10, 0x00}, "#011000"}, {{0x10, 0x01, 0x00}, "#100100"},
+        {{0xEE, 0xEE, 0xEF}, "#eeeeef"}, {{300, -5, 0x77}, "#f07"},
+    };
+    for (const auto& [rgb, written] : cases) {
+        const QString hex = cssColour::cssHexText(rgb);
+        EXPECT_EQ(hex.toStdString(), written) << text(rgb);
+        const Channels clipped{std::clamp(rgb[0], 0, 255), std::clamp(rgb[1], 0, 255),
+                               std::clamp(rgb[2], 0, 255)};
+        EXPECT_EQ(text(parseCssColour(hex)), text(clipped)) << written;
     }
 }
 
