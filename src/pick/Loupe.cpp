@@ -20,6 +20,7 @@ Loupe::Loupe()
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                            Qt::X11BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("pickLoupe"));
+    setWindowTitle(QStringLiteral("Pick a colour"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(loupeSize());
     setMouseTracking(true);
