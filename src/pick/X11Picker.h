@@ -24,7 +24,7 @@ class X11Picker : public QObject {
     void start();
     // Follows the pointer to device pixel `native`: shows the pixels round it beside it.
     void follow(QPoint native);
-    const Loupe& loupe() const { return *loupe_; }
+    Loupe& loupe() { return *loupe_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
