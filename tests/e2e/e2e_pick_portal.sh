@@ -3,20 +3,17 @@
 # bus, with portal_backend.py as the desktop's backend. `tintwell --pick` prints the colour the
 # backend answers, under Xvfb and under weston (native Wayland); a cancelled answer prints
 # nothing (status 1), a failed one a line on standard error (status 2).
-if [ -z "${TINTWELL_PICK_BUS:-}" ]; then
-    portals=$(mktemp -d /tmp/tintwell-portals.XXXXXX)
-    # The frontend takes the backend that names the current desktop.
-    cat >"$portals/tintwelltest.portal" <<'PORTAL'
+source "$(dirname "$0")/portal_bus.sh"
+# The frontend takes the backend that names the current desktop.
+write_test_portal() {
+    cat >"$1/tintwelltest.portal" <<'PORTAL'
 [portal]
 DBusName=org.freedesktop.impl.portal.desktop.tintwelltest
 Interfaces=org.freedesktop.impl.portal.Screenshot;org.freedesktop.impl.portal.Access;
 UseIn=tintwelltest
 PORTAL
-    TINTWELL_PICK_BUS=1 XDG_DESKTOP_PORTAL_DIR=$portals XDG_CURRENT_DESKTOP=tintwelltest \
-        dbus-run-session -- bash "$0" "$@" && status=0 || status=$?
-    rm -rf "$portals"
-    exit "$status"
-fi
+}
+on_portal_bus write_test_portal tintwelltest "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 source "$(dirname "$0")/pick.sh"

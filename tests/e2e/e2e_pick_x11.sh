@@ -5,14 +5,9 @@
 # cancel; the loupe shows the pixels round the pointer; a pixel seen through Tintwell's own hole
 # is picked; on two screens at scale 1.25 each pixel is still reached. Native Wayland without a
 # portal's picker: one line on standard error, status 2.
-if [ -z "${TINTWELL_PICK_BUS:-}" ]; then
-    portals=$(mktemp -d /tmp/tintwell-no-portals.XXXXXX)
-    # The real portal, with no backend: it offers no Screenshot interface.
-    TINTWELL_PICK_BUS=1 XDG_DESKTOP_PORTAL_DIR=$portals XDG_CURRENT_DESKTOP=openbox \
-        dbus-run-session -- bash "$0" "$@" && status=0 || status=$?
-    rm -rf "$portals"
-    exit "$status"
-fi
+source "$(dirname "$0")/portal_bus.sh"
+# The real portal with no backend: it offers no Screenshot interface.
+on_portal_bus true openbox "$0" "$@"
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 source "$(dirname "$0")/pick.sh"
