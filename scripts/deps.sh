@@ -6,12 +6,14 @@ set -euo pipefail
 PACKAGES=(
     build-essential cmake pkg-config python3
     qt6-base-dev qt6-base-dev-tools libgl-dev libxkbcommon-dev
+    libxcb1-dev # the own colour picker moves the X pointer by whole pixels
     libgtest-dev libbenchmark-dev
     fonts-liberation2 fonts-dejavu-core
     dpkg-dev file lintian desktop-file-utils appstream
     libxcb-damage0-dev # the start-up benchmark's watcher (bench/startup.sh)
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
     weston qt6-wayland xcompmgr
+    dbus-daemon xdg-desktop-portal python3-dbus python3-gi # picking through the desktop portal (tests)
     clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)
 )
 

@@ -1,27 +1,79 @@
 #include "shell/CommandLine.h"
 
 #include "TintwellVersion.h"
+#include "notation/NotationText.h"
+#include "pick/PickCommand.h"
 #include "platform/SettingsStore.h"
 
 #include <cstdio>
 
 namespace {
 constexpr int UsageError = 2;
+const std::string Pick = "--pick";
+const std::string Notation = "--notation";
 
 std::string usage(const std::string& configRoot) {
-    return "Usage: tintwell [--help | --version]\n"
+    return "Usage: tintwell [--help | --version | --pick [--notation N]]\n"
            "\n"
            "Tintwell " TINTWELL_VERSION " composes a colour and copies it as HTML, C, VB, POV-Ray\n"
            "and other notations. Started without arguments it opens its window; it takes no\n"
-           "other arguments.\n"
+           "other arguments than these:\n"
            "\n"
            "  -h, --help     show this text and exit\n"
            "  -V, --version  show the version and exit\n"
+           "  --pick         pick a colour from the screen without the window and print it\n"
+           "                 as #RRGGBB; status 1 when the pick is cancelled, 2 when no\n"
+           "                 picker can work\n"
+           "  --notation N   with --pick: print it in notation N, a number 0..9 or its name:\n"
+           "                 " +
+           notationText::names().join(QStringLiteral(", ")).toStdString() +
+           "\n"
            "\n"
            "Settings are kept in " +
            configRoot +
            "/Tintwell/Tintwell.conf\n"
            "($XDG_CONFIG_HOME/Tintwell/Tintwell.conf, or ~/.config/Tintwell/Tintwell.conf).\n";
+}
+
+CommandLineAnswer refusal(const std::string& line) {
+    return {.exitStatus = UsageError, .err = "tintwell: " + line + "\n"};
+}
+
+CommandLineAnswer unexpected(const std::string& argument) {
+    return refusal("unexpected argument '" + argument + "' (tintwell --help lists what it takes)");
+}
+
+// --pick, with --notation N or --notation=N before or after it.
+CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
+    bool pick = false;
+    std::optional<std::string> notation;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (word == Pick && !pick) {
+            pick = true;
+        } else if (word == Notation && !notation) {
+            if (i + 1 == arguments.size()) {
+                return refusal("--notation needs a notation: a number 0..9 or its name");
+            }
+            notation = arguments[++i];
+        } else if (word.rfind(Notation + "=", 0) == 0 && !notation) {
+            notation = word.substr(Notation.size() + 1);
+        } else {
+            return unexpected(word);
+        }
+    }
+    if (!pick) {
+        return refusal("--notation goes with --pick");
+    }
+    if (!notation) {
+        return {.pickNotation = notationText::notationNamed(QStringLiteral("HTML"))};
+    }
+    const auto index = notationText::notationNamed(QString::fromStdString(*notation));
+    if (!index) {
+        return refusal("unknown notation '" + *notation + "' (a number 0..9 or one of " +
+                       notationText::names().join(QStringLiteral(", ")).toStdString() + ")");
+    }
+    return {.pickNotation = index};
 }
 } // namespace
 
@@ -39,10 +91,10 @@ std::optional<CommandLineAnswer> answerCommandLine(const std::vector<std::string
         return CommandLineAnswer{.exitStatus = 0, .out = "tintwell " TINTWELL_VERSION "\n"};
     }
     const bool known = first == "--help" || first == "-h" || first == "--version" || first == "-V";
-    const std::string& unexpected = known ? arguments[1] : first;
-    return CommandLineAnswer{.exitStatus = UsageError,
-                             .err = "tintwell: unexpected argument '" + unexpected +
-                                    "' (tintwell --help lists what it takes)\n"};
+    if (!known && (first == Pick || first.rfind(Notation, 0) == 0)) {
+        return pickRequest(arguments);
+    }
+    return unexpected(known ? arguments[1] : first);
 }
 
 std::optional<int> handleCommandLine(int argc, char** argv) {
@@ -50,6 +102,9 @@ std::optional<int> handleCommandLine(int argc, char** argv) {
     const auto answer = answerCommandLine(arguments, SettingsStore::defaultConfigRoot().toStdString());
     if (!answer) {
         return std::nullopt;
+    }
+    if (answer->pickNotation) {
+        return pickCommand::run(argc, argv, *answer->pickNotation);
     }
     std::fputs(answer->out.c_str(), stdout);
     std::fputs(answer->err.c_str(), stderr);

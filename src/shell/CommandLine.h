@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-// The program takes no arguments of its own apart from asking for its usage or version; both
-// are answered before any display is needed.
+// The program takes no arguments of its own apart from asking for its usage or version, both
+// answered before any display is needed, and --pick, which picks a colour without the window.
 struct CommandLineAnswer {
     int exitStatus = 0;
     std::string out; // for standard output
     std::string err; // for standard error
+    // --pick: pick a colour, then print it in this notation; nothing is printed before.
+    std::optional<int> pickNotation;
 };
 
 // The answer to the arguments after the program's name, or nothing when the window should

@@ -44,6 +44,50 @@ TEST(CommandLine, EachArgumentListGetsItsStatusAndOneStream) {
     }
 }
 
+// --pick asks for a pick and prints nothing itself; --notation chooses what is printed and
+// goes with --pick only.
+TEST(CommandLine, PickTakesANotationByNumberOrName) {
+    struct Case {
+        std::vector<std::string> arguments;
+        int notation; // -1: refused with one line and status 2
+        const char* complaint;
+    };
+    const Case cases[] = {
+        {{"--pick"}, 1, ""},
+        {{"--pick", "--notation", "0"}, 0, ""},
+        {{"--pick", "--notation", "VB"}, 4, ""},
+        {{"--pick", "--notation=CSS oklch"}, 9, ""},
+        {{"--notation", "{ESC}", "--pick"}, 5, ""},
+        {{"--pick", "--notation", "10"}, -1, "tintwell: unknown notation '10'"},
+        {{"--pick", "--notation", "vb"}, -1, "tintwell: unknown notation 'vb'"},
+        {{"--pick", "--notation"}, -1, "tintwell: --notation needs a notation"},
+        {{"--notation", "1"}, -1, "tintwell: --notation goes with --pick"},
+        {{"--pick", "--pick"}, -1, "tintwell: unexpected argument '--pick'"},
+        {{"--pick", "--notation", "1", "--notation", "2"}, -1, "tintwell: unexpected argument '--notation'"},
+        {{"--pick", "--help"}, -1, "tintwell: unexpected argument '--help'"},
+        {{"--help", "--pick"}, -1, "tintwell: unexpected argument '--pick'"},
+        {{"--notationx"}, -1, "tintwell: unexpected argument '--notationx'"},
+    };
+    for (const Case& c : cases) {
+        std::string label;
+        for (const std::string& word : c.arguments) {
+            label += word + " ";
+        }
+        const auto answer = answerCommandLine(c.arguments, "/c");
+        ASSERT_TRUE(answer.has_value()) << label;
+        EXPECT_TRUE(answer->out.empty()) << label;
+        if (c.notation >= 0) {
+            EXPECT_EQ(answer->pickNotation, c.notation) << label;
+            EXPECT_TRUE(answer->err.empty()) << label << answer->err;
+        } else {
+            EXPECT_FALSE(answer->pickNotation.has_value()) << label;
+            EXPECT_EQ(answer->exitStatus, 2) << label;
+            EXPECT_EQ(answer->err.rfind(c.complaint, 0), 0u) << label << ": " << answer->err;
+            EXPECT_EQ(answer->err.find('\n'), answer->err.size() - 1) << label;
+        }
+    }
+}
+
 TEST(CommandLine, VersionIsOneLineWithTheReleaseNumber) {
     const std::string out = answerCommandLine({"--version"}, "/c")->out;
     ASSERT_GE(out.size(), 15u);
@@ -64,7 +108,7 @@ TEST(CommandLine, UsageSaysWhereTheSettingsLiveAndThatNothingElseIsTaken) {
     const std::string out = answerCommandLine({"--help"}, "/home/u/.config")->out;
     EXPECT_NE(out.find("/home/u/.config/Tintwell/Tintwell.conf"), std::string::npos) << out;
     EXPECT_NE(out.find("it takes no"), std::string::npos) << out;
-    for (const char* option : {"--help", "--version", "-h", "-V"}) {
+    for (const char* option : {"--help", "--version", "-h", "-V", "--pick", "--notation N", "CSS oklch"}) {
         EXPECT_NE(out.find(option), std::string::npos) << option;
     }
 }

@@ -1,0 +1,95 @@
+// The own X11 picker: from asking to pick to the loupe drawn on the screen, and what one move
+// of the pointer costs the processor (reading the pixels round it, moving and redrawing the
+// loupe). Needs an X server:
+//   bash tests/support/on_xvfb.sh build/bench/bench_pick
+#include "pick/FrozenScreens.h"
+#include "pick/Loupe.h"
+#include "pick/X11Picker.h"
+#include "pick/X11Pointer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <benchmark/benchmark.h>
+#include <chrono>
+#include <cstdio>
+
+namespace {
+
+// Notes when the loupe has been painted.
+struct PaintWatch : QObject {
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+void cancel(Loupe& loupe) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&loupe, &escape);
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+    }
+}
+
+// Until the loupe's first picture has reached the X server: the round trip of asking where the
+// pointer is comes back only after the server has handled the drawing sent before it.
+void PickerOnScreen(benchmark::State& state) {
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        clock.start();
+        auto* picker = new X11Picker([](const PickOutcome&) {});
+        PaintWatch watch;
+        picker->loupe().installEventFilter(&watch);
+        picker->start();
+        while (!watch.painted) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        }
+        x11Pointer::pixel();
+        state.SetIterationTime(std::chrono::duration<double>(clock.nsecsElapsed() / 1e9).count());
+        cancel(picker->loupe());
+    }
+}
+BENCHMARK(PickerOnScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
+
+// Reading one whole screen, the larger part of appearing.
+void ReadOneScreen(benchmark::State& state) {
+    for (auto _ : state) {
+        FrozenScreens screens;
+        screens.freeze(QGuiApplication::primaryScreen());
+    }
+}
+BENCHMARK(ReadOneScreen)->Unit(benchmark::kMillisecond);
+
+// The pointer going back and forth between two places far apart, so the loupe moves each time.
+void LoupeRedrawPerMove(benchmark::State& state) {
+    auto* picker = new X11Picker([](const PickOutcome&) {});
+    picker->start();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint places[2] = {screen.center() - QPoint(200, 150), screen.center() + QPoint(200, 150)};
+    int i = 0;
+    for (auto _ : state) {
+        picker->follow(places[i ^= 1]);
+        QCoreApplication::processEvents();
+    }
+    cancel(picker->loupe());
+}
+BENCHMARK(LoupeRedrawPerMove)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        std::fprintf(stderr, "bench_pick needs an X server: bash tests/support/on_xvfb.sh %s\n", argv[0]);
+        return 2;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,92 @@
+#include "notation/NotationText.h"
+
+#include "colour/CssColourText.h"
+#include "colour/modColors.h"
+#include "notation/Notations.h"
+#include "notation/StandardColours.h"
+
+#include <QLocale>
+
+namespace {
+
+// The standard colour's index, or -1 when the colour is none of the sixteen.
+int standardIndex(modColors::ColourValue colour) {
+    for (int i = 0; i < 16; ++i) {
+        if (StandardColours::QBColor(i) == colour) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The terminal's colour codes count red, green, blue as bits 1, 2, 4, the standard colours
+// blue, green, red; the upper eight are the bold ones.
+QString escapeOf(int standard) {
+    const int low = standard & 7;
+    const int terminal = ((low & 1) << 2) | (low & 2) | ((low & 4) >> 2);
+    return QStringLiteral("$e[%1%2m")
+        .arg(30 + terminal)
+        .arg(standard >= 8 ? QStringLiteral(";1") : QString());
+}
+
+QString povRayText(int red, int green, int blue) {
+    // Plain digits as in the mask "0.000"; only the decimal separator is the user's own.
+    const QString separator = QLocale().decimalPoint();
+    auto part = [&separator](int channel) {
+        return QString::number(channel / 255.0, 'f', 3).replace(QLatin1Char('.'), separator);
+    };
+    return part(red) + QStringLiteral("  ") + part(green) + QStringLiteral("  ") + part(blue);
+}
+
+const QString NotAvailable = QStringLiteral("Not available");
+
+} // namespace
+
+const QStringList& notationText::names() {
+    static const QStringList list{QStringLiteral("Number"),  QStringLiteral("HTML"),
+                                  QStringLiteral("C"),       QStringLiteral("QBColor"),
+                                  QStringLiteral("VB"),      QStringLiteral("{ESC}"),
+                                  QStringLiteral("POV-Ray"), QStringLiteral("CSS rgb"),
+                                  QStringLiteral("CSS hsl"), QStringLiteral("CSS oklch")};
+    return list;
+}
+
+std::optional<int> notationText::notationNamed(const QString& word) {
+    bool isNumber = false;
+    const int index = word.toInt(&isNumber);
+    if (isNumber && word == QString::number(index) && index >= 0 && index < names().size()) {
+        return index;
+    }
+    const auto named = names().indexOf(word);
+    return named >= 0 ? std::optional<int>(static_cast<int>(named)) : std::nullopt;
+}
+
+QString notationText::textOf(int notation, int red, int green, int blue) {
+    using modColors::HexByte;
+    const int standard = standardIndex(modColors::RGB(red, green, blue));
+    auto hex = [](int channel) { return HexByte(static_cast<modColors::Channel>(channel)); };
+    switch (notation) {
+    case Notations::Number:
+        return QString::number(modColors::RGB(red, green, blue));
+    case Notations::Html:
+        return QStringLiteral("#") + hex(red) + hex(green) + hex(blue);
+    case Notations::C:
+        return QStringLiteral("0x00") + hex(blue) + hex(green) + hex(red);
+    case Notations::QBColor:
+        return standard < 0 ? NotAvailable : QStringLiteral("QBColor( %1 )").arg(standard);
+    case Notations::VB:
+        return QStringLiteral("RGB(%1 ,%2 ,%3)").arg(red).arg(green).arg(blue);
+    case Notations::Esc:
+        return standard < 0 ? NotAvailable : escapeOf(standard);
+    case Notations::PovRay:
+        return povRayText(red, green, blue);
+    case Notations::CssRgb:
+        return cssColour::cssRgbText({red, green, blue});
+    case Notations::CssHsl:
+        return cssColour::cssHslText({red, green, blue});
+    case Notations::CssOklch:
+        return cssColour::cssOklchText({red, green, blue});
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,52 @@
+#include "pick/PickCommand.h"
+
+#include "notation/NotationText.h"
+#include "pick/ScreenPick.h"
+#include "platform/PlatformStart.h"
+#include "shell/frmTintwell.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace {
+constexpr int CancelledStatus = 1;
+constexpr int FailedStatus = 2;
+
+int report(const PickOutcome& outcome, int notation) {
+    switch (outcome.kind) {
+    case PickOutcome::Picked: {
+        const modColors::ColourValue c = outcome.colour;
+        const QString text = notationText::textOf(notation, c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+        std::printf("%s\n", qPrintable(text));
+        return 0;
+    }
+    case PickOutcome::Cancelled:
+        return CancelledStatus;
+    case PickOutcome::Failed:
+    case PickOutcome::Unavailable:
+        break;
+    }
+    // One line, whatever the message holds, so a script's log shows the whole complaint.
+    QString line = outcome.message;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    std::fprintf(stderr, "tintwell: %s\n", qPrintable(line));
+    return FailedStatus;
+}
+} // namespace
+
+int pickCommand::run(int argc, char** argv, int notation) {
+    platformStart::guard();
+    QApplication app(argc, argv);
+    platformStart::release();
+    QApplication::setApplicationName(frmTintwell::Title);
+    // Nothing else is open while picking: the loupe closing must not end the run early.
+    QApplication::setQuitOnLastWindowClosed(false);
+    int status = FailedStatus;
+    pickFromScreen(nullptr, [&status, notation](const PickOutcome& outcome) {
+        status = report(outcome, notation);
+        std::fflush(stdout);
+        QCoreApplication::exit(status);
+    });
+    QApplication::exec();
+    return status;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "pick/PickOutcome.h"
+
+class QWidget;
+
+// Takes one colour from anywhere on the screen: with the desktop portal's picker where it is
+// offered (Wayland and X11 alike), else with Tintwell's own on X11. `parentOrNull`, the window
+// that asks, stays where it is. `done` is called exactly once, later, from the event loop.
+void pickFromScreen(QWidget* parentOrNull, PickDone done);
