@@ -10,6 +10,7 @@ WINDOW = "frmTintwell"
 # The rooms: one class each, with its handlers and the state its behaviour owns.
 ROOMS = {
     "editor/ColourEditor", "editor/SafeSnapping", "editor/ColourDialog", "editor/TemporaryStore",
+    "editor/ScreenPicking",
     "notation/Notations", "notation/StandardColours", "palette/SafePalette",
     "scheme/SchemeEditor", "scheme/StoredSchemes", "shell/WindowHole", "shell/WindowExtras",
     "shell/" + WINDOW,

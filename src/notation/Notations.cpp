@@ -1,13 +1,12 @@
 #include "notation/Notations.h"
 
-#include "colour/CssColourText.h"
+#include "notation/NotationText.h"
 #include "notation/StandardColours.h"
 #include "platform/DesktopServices.h"
 #include "shell/Fonts.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace {
@@ -51,51 +50,33 @@ void Notations::ShowNotation() {
     }
     const auto [red, green, blue] = readings_.channels();
     const QString hex = readings_.hex();
-    auto show = [this](double points, const QString& text) {
-        c.txtDec->setFont(narrowedToFit(uiFont(points), text, textRoom(*c.txtDec)));
-        c.txtDec->setText(text);
-    };
-    switch (currentNotation()) {
-    case Number:
-        show(10, QString::number(red + 256 * green + 65536 * blue));
-        break;
+    const int notation = currentNotation();
+    if (notation < 0 || notation >= notationText::names().size()) {
+        return; // nothing chosen yet
+    }
+    QString text;
+    switch (notation) {
+    // The hex box's digits as they stand, and the standard colours' own texts.
     case Html:
-        show(10, QStringLiteral("#") + hex);
+        text = QStringLiteral("#") + hex;
         break;
     case C:
-        show(10, QStringLiteral("0x00") + hex.right(2) + hex.mid(2, 2) + hex.left(2));
+        text = QStringLiteral("0x00") + hex.right(2) + hex.mid(2, 2) + hex.left(2);
         break;
     case QBColor:
-        show(10, standard_.QBColorText);
-        break;
-    case VB:
-        show(8, QStringLiteral("RGB(%1 ,%2 ,%3)").arg(red).arg(green).arg(blue));
+        text = standard_.QBColorText;
         break;
     case Esc:
-        show(10, standard_.EscText);
-        break;
-    case PovRay: {
-        // Plain digits as in the mask "0.000"; only the decimal separator is the user's own.
-        const QString separator = QLocale().decimalPoint();
-        auto part = [&separator](int channel) {
-            return QString::number(channel / 255.0, 'f', 3).replace(QLatin1Char('.'), separator);
-        };
-        show(8, part(red) + QStringLiteral("  ") + part(green) + QStringLiteral("  ") + part(blue));
-        break;
-    }
-    // Style-sheet texts are as long as the VB and POV-Ray ones.
-    case CssRgb:
-        show(8, cssColour::cssRgbText({red, green, blue}));
-        break;
-    case CssHsl:
-        show(8, cssColour::cssHslText({red, green, blue}));
-        break;
-    case CssOklch:
-        show(8, cssColour::cssOklchText({red, green, blue}));
+        text = standard_.EscText;
         break;
     default:
+        text = notationText::textOf(notation, red, green, blue);
         break;
     }
+    // The long texts (VB, POV-Ray and the style-sheet ones) in the smaller size.
+    const bool small = notation == VB || notation == PovRay || notation >= CssRgb;
+    c.txtDec->setFont(narrowedToFit(uiFont(small ? 8 : 10), text, textRoom(*c.txtDec)));
+    c.txtDec->setText(text);
 }
 
 void Notations::cboWhat_Click() {

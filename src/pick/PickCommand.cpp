@@ -3,7 +3,7 @@
 #include "notation/NotationText.h"
 #include "pick/ScreenPick.h"
 #include "platform/PlatformStart.h"
-#include "shell/frmTintwell.h"
+#include "platform/ProgramTitle.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -38,7 +38,7 @@ int pickCommand::run(int argc, char** argv, int notation) {
     platformStart::guard();
     QApplication app(argc, argv);
     platformStart::release();
-    QApplication::setApplicationName(frmTintwell::Title);
+    QApplication::setApplicationName(ProgramTitle);
     // Nothing else is open while picking: the loupe closing must not end the run early.
     QApplication::setQuitOnLastWindowClosed(false);
     int status = FailedStatus;

@@ -29,7 +29,8 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
               .schemeStep = [this](modColors::ColourValue colour) { scheme.SchemeStep(colour); },
               .safeMatch = [this] { palette.MatchStep(); },
               .notation = [this] { notations.ShowNotation(); }}),
-      dialog({cmdWinColor, lblCMix}, editor, desktop, this), tempStore(lblH, editor, desktop),
+      dialog({cmdWinColor, lblCMix}, editor, desktop, this), picking(this, editor, desktop),
+      tempStore(lblH, editor, desktop),
       standard({fraStCol, lblStandartColor, cmdColorName}, flags, desktop,
                {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
                 .endSnapping = [this] { editor.snapping.SwitchOffWithoutUndo(); },
@@ -83,6 +84,7 @@ modColors::SystemColourLookup frmTintwell::systemColours() const {
 void frmTintwell::wireRooms() {
     editor.wire(this);
     dialog.wire(this);
+    picking.wire();
     tempStore.wire(this);
     notations.wire(this);
     standard.wire(this);

@@ -2,6 +2,7 @@
 
 #include "editor/ColourDialog.h"
 #include "editor/ColourEditor.h"
+#include "editor/ScreenPicking.h"
 #include "editor/TemporaryStore.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
@@ -44,6 +45,7 @@ class frmTintwell : public QWidget, public Controls {
 
     ColourEditor editor;
     ColourDialog dialog;
+    ScreenPicking picking;
     TemporaryStore tempStore;
     StandardColours standard;
     Notations notations;
