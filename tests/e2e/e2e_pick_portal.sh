@@ -50,6 +50,53 @@ expect_answers "X11"
 # The portal asked the desktop: the own picker never showed.
 [ "$(grep -c '^PickColor' "$PORTAL_TEST_LOG")" = 5 ] || fail "the backend was not asked five times: $(cat "$PORTAL_TEST_LOG")"
 
+# In the window: Ctrl+P and the preview's menu make the picked colour current, as the colour
+# dialog's choice is, into the chosen slot while the scheme editor is open; a cancel changes
+# nothing. Pixel places are twips / 15 in the client area.
+answer() { echo "$1" >"$PORTAL_TEST_ANSWER"; }
+expect_current() {
+    local got
+    got=$(pixel_at 160 100)
+    [ "$got" = "$1" ] || fail "$2: the preview is $got, expected $1"
+    xclip -selection clipboard -i /dev/null
+    click_at 193 201 # the hex box
+    xdotool key --delay 60 ctrl+a ctrl+c
+    sleep 0.2
+    [ "#$(clipboard)" = "$1" ] || fail "$2: the hex box holds '$(clipboard)', expected ${1#\#}"
+    echo "$2: ok"
+}
+asked=$(grep -c '^PickColor' "$PORTAL_TEST_LOG")
+QT_QPA_PLATFORM=xcb start_tintwell
+origin_before=$(window_origin)
+answer "#3366CC"
+xdotool key --window "$WID" ctrl+p
+sleep 1
+expect_current "#3366CC" "window, Ctrl+P"
+[ "$(window_origin)" = "$origin_before" ] || fail "the window moved while picking"
+answer cancel
+xdotool key --window "$WID" ctrl+p
+sleep 1
+expect_current "#3366CC" "window, cancelled"
+answer "#00FF80"
+click_at 160 100 3 # the preview's menu
+sleep 0.4
+xdotool key --delay 80 Return
+sleep 1
+expect_current "#00FF80" "window, the preview's menu"
+click_at 288 250 # "Tag &Editor >>"
+sleep 0.3
+click_at 122 272 # optTag(1), TEXT
+answer "#123456"
+xdotool key --window "$WID" ctrl+p
+sleep 1
+xclip -selection clipboard -i /dev/null
+click_at 227 323 # "&Copy Tag"
+sleep 0.3
+[ "$(clipboard)" = "<BODY BGCOLOR=#FFFFFF TEXT=#123456 LINK=#0000FF VLINK=#800080 ALINK=#FF0000>" ] ||
+    fail "the picked colour did not go into the chosen slot: $(clipboard)"
+[ "$(grep -c '^PickColor' "$PORTAL_TEST_LOG")" = $((asked + 4)) ] || fail "the window did not ask the portal four times"
+close_tintwell
+
 start_weston
 PICK_ENV=(DISPLAY= QT_QPA_PLATFORM=wayland)
 expect_answers "Wayland"
