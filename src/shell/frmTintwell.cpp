@@ -93,8 +93,10 @@ void frmTintwell::wireRooms() {
     hole.wire(this);
     extras.wire(this);
     // The preview and the slider frame are the editor's; what they do beyond it is wired here.
-    connect(lblCMix, &FormLabel::mouseUp, this,
-            [this](int button, int shift) { extras.lblCMix_MouseUp(button, shift); });
+    connect(lblCMix, &FormLabel::mouseUp, this, [this](int button, int shift) {
+        extras.lblCMix_MouseUp(button, shift);
+        picking.lblCMix_MouseUp(button, shift);
+    });
     fraVSB->setMouseTracking(true);
     new MouseMoveHook(fraVSB, [this] { extras.fraVSB_MouseMove(); });
     views.panelsChanged = [this] { extras.followViews(); };

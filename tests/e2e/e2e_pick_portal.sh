@@ -78,9 +78,9 @@ xdotool key --window "$WID" ctrl+p
 sleep 1
 expect_current "#3366CC" "window, cancelled"
 answer "#00FF80"
-click_at 160 100 3 # the preview's menu
+click_at 160 100 3 # the preview's menu opens at the pointer: its entry lies just below
 sleep 0.4
-xdotool key --delay 80 Return
+xdotool mousemove_relative 20 8 sleep 0.2 click 1
 sleep 1
 expect_current "#00FF80" "window, the preview's menu"
 click_at 288 250 # "Tag &Editor >>"
@@ -100,5 +100,5 @@ close_tintwell
 start_weston
 PICK_ENV=(DISPLAY= QT_QPA_PLATFORM=wayland)
 expect_answers "Wayland"
-[ "$(grep -c '^PickColor' "$PORTAL_TEST_LOG")" = 10 ] || fail "the backend was not asked on Wayland: $(cat "$PORTAL_TEST_LOG")"
+[ "$(grep -c '^PickColor' "$PORTAL_TEST_LOG")" = $((asked + 4 + 5)) ] || fail "the backend was not asked on Wayland: $(cat "$PORTAL_TEST_LOG")"
 echo "e2e pick portal: ok"
