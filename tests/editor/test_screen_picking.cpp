@@ -1,6 +1,7 @@
 #include "editor/ScreenPicking.h"
 #include "support/WindowFixture.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QTest>
 
@@ -38,6 +39,64 @@ TEST_F(ScreenPickingTest, ThePreviewsMenuOffersPickingAndANoPickChangesNothing) 
     EXPECT_TRUE(desktop.messages[0].text.startsWith("No colour picker here"))
         << qPrintable(desktop.messages[0].text);
     EXPECT_EQ(form->editor.currentColour(), before);
+}
+
+// Run by e2e_pick_portal with Debian's real desktop portal and a test backend, under X11 and
+// native Wayland (where nothing outside can press keys): Ctrl+P and the preview's menu make the
+// backend's answer current, into the chosen slot while the scheme editor is open; a cancelled
+// answer changes nothing.
+TEST_F(ScreenPickingTest, OnTheDesktopPortal) {
+    const QString answerFile = qEnvironmentVariable("PORTAL_TEST_ANSWER");
+    if (answerFile.isEmpty()) {
+        GTEST_SKIP() << "run by e2e_pick_portal, on the desktop portal";
+    }
+    auto answer = [&](const char* text) {
+        QFile file(answerFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+    };
+    auto pickAndWait = [&](const std::function<void()>& start) {
+        start();
+        ASSERT_TRUE(form->picking.picking());
+        QTRY_VERIFY_WITH_TIMEOUT(!form->picking.picking(), 20000);
+    };
+    auto pressCtrlP = [&] { QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier); };
+    open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // A headless compositor has no seat to give the window the keyboard: the user's focus, here.
+    QApplication::setActiveWindow(form.get());
+
+    answer("#3366CC");
+    pickAndWait(pressCtrlP);
+    EXPECT_EQ(form->txtHex->text(), "3366CC");
+    EXPECT_EQ(form->editor.currentColour(), modColors::RGB(0x33, 0x66, 0xCC));
+    answer("cancel");
+    pickAndWait(pressCtrlP);
+    EXPECT_EQ(form->txtHex->text(), "3366CC");
+    EXPECT_TRUE(desktop.messages.isEmpty());
+
+    answer("#00FF80");
+    pickAndWait([&] {
+        QTest::mouseRelease(form->lblCMix, Qt::RightButton);
+        QMenu* menu = form->findChild<QMenu*>(QStringLiteral("previewMenu"));
+        ASSERT_NE(menu, nullptr);
+        menu->actions()[0]->trigger();
+        menu->close();
+    });
+    EXPECT_EQ(form->txtHex->text(), "00FF80");
+
+    form->cmdTagEditor->click();
+    form->optTag[1]->click();
+    answer("#123456");
+    pickAndWait(pressCtrlP);
+    EXPECT_EQ(form->lblTag[1]->tag(), "#123456");
+    EXPECT_EQ(form->txtTag->toPlainText(),
+              "<BODY BGCOLOR=#FFFFFF TEXT=#123456 LINK=#0000FF VLINK=#800080 ALINK=#FF0000>");
+    answer("fail");
+    pickAndWait(pressCtrlP);
+    EXPECT_EQ(form->txtHex->text(), "123456");
+    EXPECT_EQ(desktop.messages.size(), 1);
 }
 
 } // namespace
