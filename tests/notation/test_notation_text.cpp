@@ -80,7 +80,8 @@ TEST(NotationNamed, IndexOrNameAsListed) {
     for (const auto& [word, index] : cases) {
         EXPECT_EQ(notationText::notationNamed(QString::fromUtf8(word)), index) << word;
     }
-    EXPECT_TRUE(notationText::textOf(10, 1, 2, 3).isEmpty());
+    EXPECT_EQ(notationText::textOf(10, 0x11, 0x22, 0x33), QStringLiteral("#123"));
+    EXPECT_TRUE(notationText::textOf(11, 1, 2, 3).isEmpty());
 }
 
 } // namespace
