@@ -43,7 +43,8 @@ class SchemeEditor {
     };
 
     SchemeEditor(Controls controls, const Views& views, DesktopServices& desktop, Links links)
-        : c(controls), views_(views), desktop_(desktop), links_(std::move(links)), pageVision(c.lblTag) {}
+        : pageVision(controls.lblTag), c(controls), views_(views), desktop_(desktop),
+          links_(std::move(links)) {}
     // Its controls all lie on the scheme editor's panel: wired once that is built.
     void wire(QObject* context);
 
@@ -72,6 +73,8 @@ class SchemeEditor {
 
     // The slot that receives colour changes; it stays chosen for the rest of the run.
     int SelectedSlot = NoSlot;
+    // How the page is drawn; set from its context menu.
+    PageVision pageVision;
 
   private:
     Controls c;
@@ -79,11 +82,6 @@ class SchemeEditor {
     DesktopServices& desktop_;
     Links links_;
 
-  public:
-    // How the page is drawn; set from its context menu.
-    PageVision pageVision;
-
-  private:
     void chooseSlot(int index);
     // Adds the style-sheet copies to a context menu and shows it.
     void popUpWithCssCopies(QMenu* menu, const QPoint& globalPos);
