@@ -12,6 +12,7 @@ enum Index {
     PovRay = 6,
     CssRgb = 7,
     CssHsl = 8,
-    CssOklch = 9
+    CssOklch = 9,
+    CssHex = 10
 };
 } // namespace notation

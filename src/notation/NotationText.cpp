@@ -43,11 +43,11 @@ const QString NotAvailable = QStringLiteral("Not available");
 } // namespace
 
 const QStringList& notationText::names() {
-    static const QStringList list{QStringLiteral("Number"),  QStringLiteral("HTML"),
-                                  QStringLiteral("C"),       QStringLiteral("QBColor"),
-                                  QStringLiteral("VB"),      QStringLiteral("{ESC}"),
-                                  QStringLiteral("POV-Ray"), QStringLiteral("CSS rgb"),
-                                  QStringLiteral("CSS hsl"), QStringLiteral("CSS oklch")};
+    static const QStringList list{
+        QStringLiteral("Number"),    QStringLiteral("HTML"),    QStringLiteral("C"),
+        QStringLiteral("QBColor"),   QStringLiteral("VB"),      QStringLiteral("{ESC}"),
+        QStringLiteral("POV-Ray"),   QStringLiteral("CSS rgb"), QStringLiteral("CSS hsl"),
+        QStringLiteral("CSS oklch"), QStringLiteral("CSS hex")};
     return list;
 }
 
@@ -86,6 +86,8 @@ QString notationText::textOf(int notation, int red, int green, int blue) {
         return cssColour::cssHslText({red, green, blue});
     case Notations::CssOklch:
         return cssColour::cssOklchText({red, green, blue});
+    case Notations::CssHex:
+        return cssColour::cssHexText({red, green, blue});
     default:
         return QString();
     }

@@ -1,5 +1,6 @@
 #include "scheme/SchemeEditor.h"
 
+#include "colour/Apca.h"
 #include "colour/Contrast.h"
 #include "platform/DesktopServices.h"
 #include "shell/FormLabel.h"
@@ -7,6 +8,7 @@
 #include "shell/Views.h"
 
 #include <QButtonGroup>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,6 +20,11 @@ namespace {
 // Where each slot's code starts in a stored tag (0-based), seven characters each.
 constexpr std::array<int, SchemeEditor::SlotCount> CodeStart{14, 27, 40, 54, 68};
 constexpr int CodeLength = 7;
+
+// The WCAG ratio and level, then the APCA lightness contrast.
+QString contrastText(ColourValue text, ColourValue page) {
+    return contrast::describe(text, page) + QStringLiteral(", ") + apca::describe(text, page);
+}
 } // namespace
 
 void SchemeEditor::wire(QObject* context) {
@@ -34,13 +41,59 @@ void SchemeEditor::wire(QObject* context) {
     }
     QObject::connect(c.cmdCopyTag, &QPushButton::clicked, context, [this] { cmdCopyTag_Click(); });
     QObject::connect(c.lblBold, &FormLabel::clicked, context, [this] { lblBold_Click(); });
+    // The button's menu holds only the copies; the field's keeps its own copy and select-all.
+    c.cmdCopyTag->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(c.cmdCopyTag, &QWidget::customContextMenuRequested, context, [this](const QPoint& pos) {
+        popUpWithCssCopies(new QMenu(c.cmdCopyTag), c.cmdCopyTag->mapToGlobal(pos));
+    });
+    c.txtTag->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(c.txtTag, &QWidget::customContextMenuRequested, context, [this](const QPoint& pos) {
+        QMenu* menu = c.txtTag->createStandardContextMenu();
+        menu->addSeparator();
+        // A scroll area reports the position on its viewport.
+        popUpWithCssCopies(menu, c.txtTag->viewport()->mapToGlobal(pos));
+    });
+    pageVision.wire(context, [this] { showContrast(); });
     showContrast();
 }
 
+schemeCss::SlotCodes SchemeEditor::slotCodes() const {
+    schemeCss::SlotCodes codes;
+    for (int slot = 0; slot < SlotCount; ++slot) {
+        codes[slot] = c.lblTag[slot]->tag();
+    }
+    return codes;
+}
+
+void SchemeEditor::popUpWithCssCopies(QMenu* menu, const QPoint& globalPos) {
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const schemeCss::SlotCodes codes = slotCodes();
+    const std::pair<QString, QString> copies[] = {
+        {QStringLiteral("Copy as CSS rules"), schemeCss::cssRules(codes)},
+        {QStringLiteral("Copy as CSS custom properties"), schemeCss::customProperties(codes)},
+    };
+    for (const auto& [caption, text] : copies) {
+        QAction* action = menu->addAction(caption);
+        // With no colour in any slot there is nothing worth pasting.
+        action->setEnabled(!text.isEmpty());
+        QObject::connect(action, &QAction::triggered, menu,
+                         [this, text] { desktop_.putClipboardText(text); });
+    }
+    menu->popup(globalPos);
+}
+
 void SchemeEditor::showContrast() {
-    const ColourValue page = c.lblTag[0]->backColour();
+    const FormLabel& page = *c.lblTag[0];
+    const bool simulated = pageVision.vision() != PageVision::Vision::Normal;
     for (int slot = 1; slot < SlotCount; ++slot) {
-        setPlainToolTip(c.lblTag[slot], contrast::describe(c.lblTag[slot]->foreColour(), page));
+        const FormLabel& word = *c.lblTag[slot];
+        QString tip = contrastText(word.foreColour(), page.backColour());
+        if (simulated) {
+            tip += QStringLiteral("\nAs drawn for %1: %2")
+                       .arg(colourVision::menuLabel(pageVision.vision()).toLower(),
+                            contrastText(word.drawnForeColour(), page.drawnBackColour()));
+        }
+        setPlainToolTip(c.lblTag[slot], tip);
     }
 }
 
@@ -57,6 +110,7 @@ void SchemeEditor::setSlot(int slot, const QString& code, ColourValue colour) {
     // The backdrop shows its colour as the page; the sample words as their text.
     if (slot == 0) {
         c.lblTag[0]->setBackColour(colour);
+        pageVision.followPage();
     } else {
         c.lblTag[slot]->setForeColour(colour);
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "colour/SchemeCss.h"
 #include "colour/modColors.h"
+#include "scheme/PageVision.h"
 
 #include <QString>
 #include <array>
@@ -8,15 +10,18 @@
 
 class DesktopServices;
 class FormLabel;
+class QMenu;
 class QObject;
 class QPlainTextEdit;
+class QPoint;
 class QPushButton;
 class QRadioButton;
 class Views;
 
 // The five colours of a BODY tag: choosing a slot, writing each colour change into it, the
 // tag text built from the slots and the bold switch of the samples. Slot k's code is the tag
-// text of lblTag(k).
+// text of lblTag(k). The scheme also goes out as style-sheet text, and the page can be drawn
+// as eyes that see colours differently would see it.
 class SchemeEditor {
   public:
     static constexpr int NoSlot = -1;
@@ -38,7 +43,8 @@ class SchemeEditor {
     };
 
     SchemeEditor(Controls controls, const Views& views, DesktopServices& desktop, Links links)
-        : c(controls), views_(views), desktop_(desktop), links_(std::move(links)) {}
+        : pageVision(controls.lblTag), c(controls), views_(views), desktop_(desktop),
+          links_(std::move(links)) {}
     // Its controls all lie on the scheme editor's panel: wired once that is built.
     void wire(QObject* context);
 
@@ -62,8 +68,13 @@ class SchemeEditor {
     // Leaves no option button selected; the chosen slot stays as it is.
     void clearOptionButtons();
 
+    // The slots' codes as they stand.
+    schemeCss::SlotCodes slotCodes() const;
+
     // The slot that receives colour changes; it stays chosen for the rest of the run.
     int SelectedSlot = NoSlot;
+    // How the page is drawn; set from its context menu.
+    PageVision pageVision;
 
   private:
     Controls c;
@@ -72,6 +83,8 @@ class SchemeEditor {
     Links links_;
 
     void chooseSlot(int index);
+    // Adds the style-sheet copies to a context menu and shows it.
+    void popUpWithCssCopies(QMenu* menu, const QPoint& globalPos);
     // Each sample word's tool tip tells its contrast against the page.
     void showContrast();
     // The colour of a slot's code; a code too short to hold one is told and gives black.

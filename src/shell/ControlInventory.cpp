@@ -256,7 +256,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 1215,
                  .height = 315,
                  .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
-                           "CSS oklch"},
+                           "CSS oklch", "CSS hex"},
                  .bind = into(c.cboWhat)});
     t.push_back({.name = "txtDec",
                  .kind = Kind::TextBox,

@@ -69,13 +69,31 @@ void FormLabel::setSystemColours(modColors::SystemColourLookup lookup) {
     applyColours();
 }
 
+void FormLabel::setDisplayFilter(DisplayFilter filter) {
+    displayFilter_ = std::move(filter);
+    applyColours();
+}
+
+modColors::ColourValue FormLabel::drawn(modColors::ColourValue colour) const {
+    const modColors::SystemColourLookup& lookup = systemColours_ ? systemColours_ : systemPalette::colour;
+    const modColors::ColourValue plain = fromQColor(toQColor(colour, lookup));
+    return displayFilter_ ? displayFilter_(plain) : plain;
+}
+
+modColors::ColourValue FormLabel::drawnBackColour() const {
+    return drawn(back_);
+}
+
+modColors::ColourValue FormLabel::drawnForeColour() const {
+    return drawn(fore_);
+}
+
 void FormLabel::applyColours() {
     const bool outer = applyingColours_;
     applyingColours_ = true;
-    const modColors::SystemColourLookup& lookup = systemColours_ ? systemColours_ : systemPalette::colour;
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(back_, lookup));
-    pal.setColor(QPalette::WindowText, toQColor(fore_, lookup));
+    pal.setColor(QPalette::Window, toQColor(drawnBackColour()));
+    pal.setColor(QPalette::WindowText, toQColor(drawnForeColour()));
     setPalette(pal);
     setAutoFillBackground(!transparent_);
     update();

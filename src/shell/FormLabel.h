@@ -3,6 +3,7 @@
 #include "colour/modColors.h"
 
 #include <QLabel>
+#include <functional>
 
 // A label that raises the classic label events and carries the state the program keeps
 // in labels: a border that doubles as an on/off switch, exact colour values (a system
@@ -28,6 +29,13 @@ class FormLabel : public QLabel {
     // How system colours are drawn; without one, from the application's palette.
     void setSystemColours(modColors::SystemColourLookup lookup);
     const modColors::SystemColourLookup& systemColours() const { return systemColours_; }
+    // Changes how the colours are drawn, not what they are: backColour and foreColour keep their
+    // values. The filter gets and gives plain colours (a system colour is resolved first).
+    using DisplayFilter = std::function<modColors::ColourValue(modColors::ColourValue)>;
+    void setDisplayFilter(DisplayFilter filter);
+    // The plain colours on the screen, after system colours and the display filter.
+    modColors::ColourValue drawnBackColour() const;
+    modColors::ColourValue drawnForeColour() const;
 
     // Sizes the label to its text once, with room for a border round the text whether one is
     // shown or not: switching the border then neither moves the text nor grows the label
@@ -56,8 +64,10 @@ class FormLabel : public QLabel {
   private:
     void applyColours();
     void keepRoomForBorder();
+    modColors::ColourValue drawn(modColors::ColourValue colour) const;
 
     modColors::SystemColourLookup systemColours_;
+    DisplayFilter displayFilter_;
     modColors::ColourValue back_ = 0xFFFFFF;
     modColors::ColourValue fore_ = 0;
     bool transparent_ = false;

@@ -74,7 +74,7 @@ sleep 0.3
 expect_preview "#3366CC" "after the sixth character"
 copy_and_expect "#3366CC"
 
-pick_notation End Up Up Up # POV-Ray, three above the style-sheet notations
+pick_notation End Up Up Up Up # POV-Ray, four above: the style-sheet notations are last
 copy_and_expect "0.200  0.400  0.800"
 
 # Five digits and a letter that is no hex digit: the message, and the colour stays.
@@ -93,7 +93,7 @@ sleep 0.3
 expect_preview "#3366CC" "after the message"
 copy_and_expect "0.200  0.400  0.800"
 
-pick_notation End # CSS oklch
+pick_notation End Up # CSS oklch, above CSS hex
 copy_and_expect "oklch(53.25% 0.1679 262.29)"
 
 # A CSS colour name pasted with Ctrl+V becomes its six digits.
@@ -103,7 +103,9 @@ xdotool key ctrl+v
 sleep 0.3
 expect_preview "#663399" "after pasting rebeccapurple"
 copy_and_expect "oklch(44.03% 0.1603 303.37)"
+pick_notation End # CSS hex, the last one
+copy_and_expect "#639"
 
 close_tintwell
-[ "$(conf_value Init cboWhat | sed 's/^\\s/ /')" = " 9" ] || fail "stored notation is '$(conf_value Init cboWhat)'"
+[ "$(conf_value Init cboWhat | sed 's/^\\s/ /')" = " 10" ] || fail "stored notation is '$(conf_value Init cboWhat)'"
 echo "e2e colour: ok"

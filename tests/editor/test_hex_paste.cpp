@@ -1,5 +1,6 @@
 // Every way of pasting into the hex box: the keys, the context menu and the middle button.
 #include "EditorChecks.h"
+#include "notation/NotationIndex.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -170,6 +171,28 @@ TEST_F(HexPasteTest, PastingTheCodeInTheBoxAppliesItAgain) {
     EXPECT_EQ(f().txtHex->text(), shown);
     EXPECT_EQ(f().editor.refreshCount(), refreshes + 1);
     EXPECT_EQ(modColors::ColourToHtml(f().lblCMix->backColour()), QLatin1Char('#') + shown);
+}
+
+// What the CSS hex notation shows, pasted back, gives the same six digits.
+TEST_F(HexPasteTest, CssHexNotationPastesBack) {
+    f().cboWhat->setCurrentIndex(notation::CssHex);
+    const std::pair<modColors::ColourValue, const char*> cases[] = {
+        {RGB(0xFF, 0x88, 0x00), "#f80"},
+        {RGB(0x33, 0x66, 0x99), "#369"},
+        {RGB(0xFF, 0x80, 0x00), "#ff8000"},
+        {RGB(0xAB, 0xCD, 0xEF), "#abcdef"},
+    };
+    for (const auto& [colour, written] : cases) {
+        SCOPED_TRACE(written);
+        f().editor.ShowColour(colour);
+        const QString code = f().txtHex->text();
+        const QString shown = f().txtDec->text();
+        EXPECT_EQ(shown, QString::fromLatin1(written));
+        f().editor.ShowColour(RGB(1, 2, 3));
+        paste(Path::CtrlV, shown);
+        EXPECT_EQ(f().txtHex->text(), code);
+        EXPECT_EQ(f().lblCMix->backColour(), colour);
+    }
 }
 
 // While snapping holds the box read-only, no path writes into it.

@@ -71,7 +71,8 @@ TEST_F(StartUpColourTest, StoredNotationIsFilledBeforeTheFirstColour) {
         {"1", 1, "#808080"},
         {"2", 2, "0x00808080"},
         {" 9", 9, "oklch(59.99% 0 none)"},
-        {"10", 0, "8421504"},
+        {" 10", 10, "#808080"},
+        {"11", 0, "8421504"},
         {"abc", 0, "8421504"},
         {"-1", 0, "8421504"},
     };

@@ -36,7 +36,7 @@ TEST_F(NotationTextTest, EveryNotationMatchesTheWindowInTwoLocales) {
     const QLocale saved;
     for (const QLocale& locale : {QLocale(QLocale::C), QLocale(QLocale::German)}) {
         QLocale::setDefault(locale);
-        for (int notation = 0; notation < 10; ++notation) {
+        for (int notation = 0; notation < 11; ++notation) {
             f.cboWhat->setCurrentIndex(notation);
             for (ColourValue colour : sampleColours()) {
                 f.editor.ShowColour(colour);
@@ -67,7 +67,9 @@ TEST(NotationNamed, IndexOrNameAsListed) {
         {"{ESC}", 5},
         {"POV-Ray", 6},
         {"CSS oklch", 9},
-        {"10", std::nullopt},
+        {"10", 10},
+        {"CSS hex", 10},
+        {"11", std::nullopt},
         {"-1", std::nullopt},
         {"01", std::nullopt},
         {"html", std::nullopt},
@@ -78,7 +80,8 @@ TEST(NotationNamed, IndexOrNameAsListed) {
     for (const auto& [word, index] : cases) {
         EXPECT_EQ(notationText::notationNamed(QString::fromUtf8(word)), index) << word;
     }
-    EXPECT_TRUE(notationText::textOf(10, 1, 2, 3).isEmpty());
+    EXPECT_EQ(notationText::textOf(10, 0x11, 0x22, 0x33), QStringLiteral("#123"));
+    EXPECT_TRUE(notationText::textOf(11, 1, 2, 3).isEmpty());
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The ten notations of the current colour, "Not available", and copying.
+// The eleven notations of the current colour, "Not available", and copying.
 #include "editor/ColourEditor.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
@@ -23,34 +23,36 @@ class NotationTest : public WindowTest {
 struct ColourTexts {
     const char* name;
     ColourValue colour;
-    std::array<const char*, 10> texts;
+    std::array<const char*, 11> texts;
 };
 
 const ColourTexts Expected[] = {
     {"black",
      RGB(0, 0, 0),
      {"0", "#000000", "0x00000000", "QBColor( 0 )", "RGB(0 ,0 ,0)", "$e[30m", "0.000  0.000  0.000",
-      "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "oklch(0% 0 none)"}},
+      "rgb(0, 0, 0)", "hsl(0, 0%, 0%)", "oklch(0% 0 none)", "#000"}},
     {"white",
      RGB(255, 255, 255),
      {"16777215", "#FFFFFF", "0x00FFFFFF", "QBColor( 15 )", "RGB(255 ,255 ,255)", "$e[37;1m",
-      "1.000  1.000  1.000", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "oklch(100% 0 none)"}},
+      "1.000  1.000  1.000", "rgb(255, 255, 255)", "hsl(0, 0%, 100%)", "oklch(100% 0 none)", "#fff"}},
     {"red",
      RGB(255, 0, 0),
      {"255", "#FF0000", "0x000000FF", "QBColor( 12 )", "RGB(255 ,0 ,0)", "$e[31;1m", "1.000  0.000  0.000",
-      "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "oklch(62.8% 0.2577 29.23)"}},
+      "rgb(255, 0, 0)", "hsl(0, 100%, 50%)", "oklch(62.8% 0.2577 29.23)", "#f00"}},
     {"orange",
      RGB(255, 128, 0),
      {"33023", "#FF8000", "0x000080FF", "Not available", "RGB(255 ,128 ,0)", "Not available",
-      "1.000  0.502  0.000", "rgb(255, 128, 0)", "hsl(30, 100%, 50%)", "oklch(73.19% 0.1858 52.98)"}},
+      "1.000  0.502  0.000", "rgb(255, 128, 0)", "hsl(30, 100%, 50%)", "oklch(73.19% 0.1858 52.98)",
+      "#ff8000"}},
     {"blue-ish",
      RGB(51, 102, 204),
      {"13395507", "#3366CC", "0x00CC6633", "Not available", "RGB(51 ,102 ,204)", "Not available",
-      "0.200  0.400  0.800", "rgb(51, 102, 204)", "hsl(220, 60%, 50%)", "oklch(53.25% 0.1679 262.29)"}},
+      "0.200  0.400  0.800", "rgb(51, 102, 204)", "hsl(220, 60%, 50%)", "oklch(53.25% 0.1679 262.29)",
+      "#36c"}},
     {"grey",
      RGB(128, 128, 128),
      {"8421504", "#808080", "0x00808080", "QBColor( 8 )", "RGB(128 ,128 ,128)", "$e[30;1m",
-      "0.502  0.502  0.502", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "oklch(59.99% 0 none)"}},
+      "0.502  0.502  0.502", "rgb(128, 128, 128)", "hsl(0, 0%, 50%)", "oklch(59.99% 0 none)", "#808080"}},
 };
 // The oklch texts are published reference values (the sRGB primaries, white, black, grey) or
 // were computed apart from the program, from linear sRGB straight to the cone space.
@@ -64,7 +66,7 @@ bool unavailable(const char* text) {
 TEST_F(NotationTest, EveryColourInEveryNotation) {
     open();
     for (const ColourTexts& c : Expected) {
-        for (int notation = 0; notation < 10; ++notation) {
+        for (int notation = 0; notation < 11; ++notation) {
             for (bool colourFirst : {true, false}) {
                 SCOPED_TRACE(testing::Message()
                              << c.name << " notation " << notation << " colour first " << colourFirst);
@@ -117,7 +119,7 @@ std::pair<int, int> inkColumns(QWidget& field) {
 TEST_F(NotationTest, WholeTextIsSeenInTheField) {
     open();
     const ColourValue colours[] = {RGB(0, 0, 27), RGB(64, 0, 255), RGB(255, 128, 0), RGB(255, 255, 255)};
-    for (int notation = 0; notation < 10; ++notation) {
+    for (int notation = 0; notation < 11; ++notation) {
         for (ColourValue colour : colours) {
             SCOPED_TRACE(testing::Message() << "notation " << notation << " colour " << colour);
             choose(notation);
@@ -266,7 +268,7 @@ TEST_F(NotationTest, CopyButtonPutsTheFieldOnTheClipboardWhenClicked) {
         items << f().cboWhat->itemText(i);
     }
     EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
-                                  "CSS hsl", "CSS oklch"}));
+                                  "CSS hsl", "CSS oklch", "CSS hex"}));
     EXPECT_FALSE(f().cboWhat->isEditable());
 }
 

@@ -141,7 +141,7 @@ TEST_F(Inventory, ListsFontsAndColours) {
         items << f.cboWhat->itemText(i);
     }
     EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
-                                  "CSS hsl", "CSS oklch"}));
+                                  "CSS hsl", "CSS oklch", "CSS hex"}));
     EXPECT_EQ(f.cboStore->count(), 0);
     EXPECT_EQ(f.txtHex->maxLength(), 6);
     EXPECT_TRUE(f.txtDec->isReadOnly());
