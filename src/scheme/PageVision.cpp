@@ -15,6 +15,7 @@ void PageVision::wire(QObject* context, std::function<void()> redrawn) {
     // A child of the backdrop lies below the words, which are its later siblings.
     note_ = new QLabel(page_[0]);
     note_->setObjectName(QStringLiteral("lblVision"));
+    note_->setTextFormat(Qt::PlainText);
     note_->setFont(uiFont(6.75));
     note_->setAttribute(Qt::WA_TransparentForMouseEvents);
     note_->hide();
