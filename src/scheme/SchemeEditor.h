@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class DesktopServices;
 class FormLabel;
@@ -48,7 +49,8 @@ class SchemeEditor {
     void BuildBodyTag();
     // Shows a stored tag text: the field gets it as it stands, each slot its piece of it.
     void loadTag(const QString& text);
-    // The tag text as the field holds it.
+    // Exactly the text the field was given: the field itself turns a CR LF into a line feed
+    // and shows only the start of a very long text.
     QString tagText() const;
 
     void optTag_Click(int index);
@@ -65,12 +67,19 @@ class SchemeEditor {
     // The slot that receives colour changes; it stays chosen for the rest of the run.
     int SelectedSlot = NoSlot;
 
+    // The field lays out every character it holds: a 10 MB text froze the window for seconds.
+    // It is given this much, far more than its one line shows, and an ellipsis after it.
+    static constexpr qsizetype ShownLength = 4096;
+
   private:
     Controls c;
     const Views& views_;
     DesktopServices& desktop_;
     Links links_;
+    std::optional<QString> text_;
 
+    // Gives the field a text; tagText() keeps it exactly.
+    void showText(const QString& text);
     void chooseSlot(int index);
     // Each sample word's tool tip tells its contrast against the page.
     void showContrast();

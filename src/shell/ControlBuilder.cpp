@@ -50,6 +50,7 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     if (row.flags & HandCursor) {
         label->setCursor(Qt::PointingHandCursor);
     }
+    label->setOutlinedWhenFaint(row.flags & Outlined);
     return label;
 }
 

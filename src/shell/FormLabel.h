@@ -3,6 +3,7 @@
 #include "colour/modColors.h"
 
 #include <QLabel>
+#include <optional>
 
 // A label that raises the classic label events and carries the state the program keeps
 // in labels: a border that doubles as an on/off switch, exact colour values (a system
@@ -34,6 +35,12 @@ class FormLabel : public QLabel {
     // under its neighbours.
     void fitToText();
 
+    // Draws a one-pixel halo, black or white, round letters that stand at less than
+    // FaintBelow : 1 against what lies behind them: the designed colour stays the letters'
+    // colour and reads on a light or a dark desktop alike.
+    void setOutlinedWhenFaint(bool outlined);
+    static constexpr double FaintBelow = 3.0;
+
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
@@ -52,8 +59,11 @@ class FormLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
+    std::optional<QColor> haloColour() const;
+    void drawHalo(const QColor& colour);
     void applyColours();
     void keepRoomForBorder();
 
@@ -65,5 +75,6 @@ class FormLabel : public QLabel {
     bool afterDoubleClick_ = false;
     bool fittedToText_ = false;
     bool applyingColours_ = false;
+    bool outlined_ = false;
     QString tag_;
 };
