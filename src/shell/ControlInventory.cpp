@@ -232,10 +232,14 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "lblH",
                  .left = 2160,
                  .top = 2840,
+                 // Up to the hex box and the notation field: a larger desktop font must not
+                 // put the temporary store's frame under them.
+                 .width = 240,
+                 .height = 400,
                  .caption = "#",
                  .toolTip = "DoubleClick on # to copy to clipboard, RightClick - temp store",
                  .points = 15,
-                 .flags = Bold | Mono | Transparent,
+                 .flags = Bold | Mono | Transparent | FitInRoom,
                  .bind = into(c.lblH)});
     t.push_back({.name = "txtHex",
                  .kind = Kind::TextBox,

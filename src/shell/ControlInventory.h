@@ -42,7 +42,8 @@ enum Flag : unsigned {
     NoFrame = 1u << 10,    // text box without border
     Selected = 1u << 11,   // option button chosen at creation
     HandCursor = 1u << 12, // pointer over the control is a hand
-    Outlined = 1u << 13    // caption gets a contrasting halo where its colour is faint
+    Outlined = 1u << 13,   // caption gets a contrasting halo where its colour is faint
+    FitInRoom = 1u << 14   // label fitted to its text within width x height, its font smaller if it must
 };
 
 constexpr modColors::ColourValue Unset = -2;

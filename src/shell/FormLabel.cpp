@@ -5,6 +5,7 @@
 #include "platform/SystemPalette.h"
 
 #include <QMouseEvent>
+#include <QFontInfo>
 #include <QPainter>
 #include <QStyle>
 
@@ -38,12 +39,24 @@ void FormLabel::keepRoomForBorder() {
     setFrameRect(borderStyle() == 1 ? rect() : rect().adjusted(1, 1, -1, -1));
 }
 
-void FormLabel::fitToText() {
+void FormLabel::fitToText(QSize room) {
     fittedToText_ = true;
     // Qt indents the text of a framed label by half an "x", which would move it with the border.
     setIndent(0);
     keepRoomForBorder();
     adjustSize();
+    // The layout's rooms are measured for 96 dpi; a desktop with larger fonts still gets a
+    // whole frame that does not reach under the neighbours.
+    while (room.isValid() && (width() > room.width() || height() > room.height())) {
+        QFont smaller = font();
+        const int pixels = QFontInfo(smaller).pixelSize();
+        if (pixels <= 1) {
+            break;
+        }
+        smaller.setPixelSize(pixels - 1);
+        setFont(smaller);
+        adjustSize();
+    }
 }
 
 void FormLabel::setBackColour(modColors::ColourValue colour) {

@@ -32,8 +32,9 @@ class FormLabel : public QLabel {
 
     // Sizes the label to its text once, with room for a border round the text whether one is
     // shown or not: switching the border then neither moves the text nor grows the label
-    // under its neighbours.
-    void fitToText();
+    // under its neighbours. Given a room, a font too large for it is made smaller until the
+    // label fits.
+    void fitToText(QSize room = {});
 
     // Draws a one-pixel halo, black or white, round letters that stand at less than
     // FaintBelow : 1 against what lies behind them: the designed colour stays the letters'
