@@ -4,8 +4,8 @@
 #include "colour/Contrast.h"
 #include "platform/SystemPalette.h"
 
-#include <QMouseEvent>
 #include <QFontInfo>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 
