@@ -41,7 +41,8 @@ class AnsweringDesktop : public QtDesktopServices {
   public:
     int boxes = 0;
     int schemes = 0;
-    int messageBox(const QString&, int, const QString&) override {
+    using QtDesktopServices::messageBox;
+    int messageBox(const QString&, int, const QString&, QWidget*) override {
         ++boxes;
         return AnswerYes;
     }

@@ -56,12 +56,17 @@ class DesktopServices {
     // Opens an address with the desktop's default handler.
     virtual void openAddress(const QString& address) = 0;
 
-    // Modal message box; returns AnswerOk, AnswerYes or AnswerNo.
-    virtual int messageBox(const QString& text, int style, const QString& title) = 0;
+    // Modal message box; returns AnswerOk, AnswerYes or AnswerNo. It belongs to `owner` and is
+    // centred on it; without one, to the program's active window.
+    virtual int messageBox(const QString& text, int style, const QString& title, QWidget* owner) = 0;
+    int messageBox(const QString& text, int style, const QString& title) {
+        return messageBox(text, style, title, nullptr);
+    }
 
     // Modal input box; returns the text typed, or an empty text when cancelled.
     virtual QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) = 0;
 
     // A plain notice with an OK button under the program's title.
-    void tell(const QString& text) { messageBox(text, StyleOkOnly, ProgramTitle); }
+    void tell(const QString& text) { messageBox(text, StyleOkOnly, ProgramTitle, nullptr); }
+    void tell(QWidget& owner, const QString& text) { messageBox(text, StyleOkOnly, ProgramTitle, &owner); }
 };

@@ -75,9 +75,9 @@ void QtDesktopServices::openAddress(const QString& address) {
     QDesktopServices::openUrl(QUrl(address));
 }
 
-int QtDesktopServices::messageBox(const QString& text, int style, const QString& title) {
+int QtDesktopServices::messageBox(const QString& text, int style, const QString& title, QWidget* owner) {
     // Texts are shown as written: a scheme named "<b>A</b>" is not bold, double blanks stay.
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(owner != nullptr ? owner : QApplication::activeWindow());
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);

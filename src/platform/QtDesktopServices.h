@@ -15,6 +15,7 @@ class QtDesktopServices : public DesktopServices {
     void setTopmost(QWidget* window, bool topmost) override;
     bool canKeepOnTop() const override;
     void openAddress(const QString& address) override;
-    int messageBox(const QString& text, int style, const QString& title) override;
+    using DesktopServices::messageBox;
+    int messageBox(const QString& text, int style, const QString& title, QWidget* owner) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 };

@@ -122,11 +122,24 @@ void SchemeEditor::BuildBodyTag() {
                         c.lblTag[1]->tag() + QStringLiteral(" LINK=") + c.lblTag[2]->tag() +
                         QStringLiteral(" VLINK=") + c.lblTag[3]->tag() + QStringLiteral(" ALINK=") +
                         c.lblTag[4]->tag() + QStringLiteral(">");
-    c.txtTag->setPlainText(tag);
+    showText(tag);
+}
+
+void SchemeEditor::showText(const QString& text) {
+    text_ = text;
+    if (text.size() <= ShownLength) {
+        c.txtTag->setPlainText(text);
+        return;
+    }
+    QString start = text.left(ShownLength);
+    if (start.back().isHighSurrogate()) {
+        start.chop(1);
+    }
+    c.txtTag->setPlainText(start + QChar(0x2026));
 }
 
 void SchemeEditor::loadTag(const QString& text) {
-    c.txtTag->setPlainText(text);
+    showText(text);
     // A text of another shape still loads piece by piece; a short piece is black and is
     // reported once, not once per slot.
     bool reportedShort = false;
@@ -141,7 +154,7 @@ void SchemeEditor::loadTag(const QString& text) {
 }
 
 QString SchemeEditor::tagText() const {
-    return c.txtTag->toPlainText();
+    return text_.value_or(c.txtTag->toPlainText());
 }
 
 ColourValue SchemeEditor::colourOfCode(const QString& code) {
@@ -179,7 +192,7 @@ void SchemeEditor::lblTag_DblClick(int index) {
 }
 
 void SchemeEditor::cmdCopyTag_Click() {
-    desktop_.putClipboardText(c.txtTag->toPlainText());
+    desktop_.putClipboardText(tagText());
 }
 
 void SchemeEditor::lblBold_Click() {

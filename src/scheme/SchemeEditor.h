@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class DesktopServices;
 class FormLabel;
@@ -54,7 +55,8 @@ class SchemeEditor {
     void BuildBodyTag();
     // Shows a stored tag text: the field gets it as it stands, each slot its piece of it.
     void loadTag(const QString& text);
-    // The tag text as the field holds it.
+    // Exactly the text the field was given: the field itself turns a CR LF into a line feed
+    // and shows only the start of a very long text.
     QString tagText() const;
 
     void optTag_Click(int index);
@@ -76,12 +78,19 @@ class SchemeEditor {
     // How the page is drawn; set from its context menu.
     PageVision pageVision;
 
+    // The field lays out every character it holds: a 10 MB text froze the window for seconds.
+    // It is given this much, far more than its one line shows, and an ellipsis after it.
+    static constexpr qsizetype ShownLength = 4096;
+
   private:
     Controls c;
     const Views& views_;
     DesktopServices& desktop_;
     Links links_;
+    std::optional<QString> text_;
 
+    // Gives the field a text; tagText() keeps it exactly.
+    void showText(const QString& text);
     void chooseSlot(int index);
     // Adds the style-sheet copies to a context menu and shows it.
     void popUpWithCssCopies(QMenu* menu, const QPoint& globalPos);

@@ -50,6 +50,7 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     if (row.flags & HandCursor) {
         label->setCursor(Qt::PointingHandCursor);
     }
+    label->setOutlinedWhenFaint(row.flags & Outlined);
     return label;
 }
 
@@ -184,9 +185,9 @@ std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
             frames.insert(row.name, w);
         }
         const QRect r = pixelRect(row);
-        if (row.kind == Kind::Label && row.width == 0) {
+        if (row.kind == Kind::Label && (row.width == 0 || (row.flags & FitInRoom))) {
             w->move(r.topLeft());
-            static_cast<FormLabel*>(w)->fitToText();
+            static_cast<FormLabel*>(w)->fitToText(row.flags & FitInRoom ? r.size() : QSize());
         } else if (row.kind == Kind::Combo) {
             w->setGeometry(r.x(), r.y(), r.width(), w->sizeHint().height());
         } else {

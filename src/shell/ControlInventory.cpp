@@ -144,7 +144,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                      .left = sliderLeft[i],
                      .top = 240,
                      .caption = channelCaption[i],
-                     .flags = Bold | Transparent,
+                     .flags = Bold | Transparent | Outlined,
                      .fore = channelColour[i],
                      .bind = into(*channelLabel[i])});
         t.push_back({.name = indexed("vsbColor", i),
@@ -164,7 +164,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .left = 840,
                  .top = 240,
                  .caption = "Light",
-                 .flags = Bold | Transparent,
+                 .flags = Bold | Transparent | Outlined,
                  .fore = RGB(255, 255, 255),
                  .bind = into(c.lblL)});
     t.push_back({.name = "vsbDL",
@@ -191,7 +191,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 240,
                  .caption = "C",
                  .toolTip = "Contrast",
-                 .flags = Bold | Transparent,
+                 .flags = Bold | Transparent | Outlined,
                  .fore = RGB(128, 255, 255),
                  .bind = into(c.lblC)});
     t.push_back({.name = "vsbSaturation",
@@ -212,7 +212,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 240,
                  .caption = "T",
                  .toolTip = "Tone",
-                 .flags = Bold | Transparent,
+                 .flags = Bold | Transparent | Outlined,
                  .fore = RGB(128, 255, 128),
                  .bind = into(c.lblT)});
     t.push_back({.name = "vsbTone",
@@ -232,10 +232,14 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "lblH",
                  .left = 2160,
                  .top = 2840,
+                 // Up to the hex box and the notation field: a larger desktop font must not
+                 // put the temporary store's frame under them.
+                 .width = 240,
+                 .height = 400,
                  .caption = "#",
                  .toolTip = "DoubleClick on # to copy to clipboard, RightClick - temp store",
                  .points = 15,
-                 .flags = Bold | Mono | Transparent,
+                 .flags = Bold | Mono | Transparent | FitInRoom,
                  .bind = into(c.lblH)});
     t.push_back({.name = "txtHex",
                  .kind = Kind::TextBox,

@@ -38,10 +38,12 @@ enum Flag : unsigned {
     WordWrap = 1u << 6,     // label wraps its words
     Bold = 1u << 7,
     Underline = 1u << 8,
-    Mono = 1u << 9,       // fixed-pitch face
-    NoFrame = 1u << 10,   // text box without border
-    Selected = 1u << 11,  // option button chosen at creation
-    HandCursor = 1u << 12 // pointer over the control is a hand
+    Mono = 1u << 9,        // fixed-pitch face
+    NoFrame = 1u << 10,    // text box without border
+    Selected = 1u << 11,   // option button chosen at creation
+    HandCursor = 1u << 12, // pointer over the control is a hand
+    Outlined = 1u << 13,   // caption gets a contrasting halo where its colour is faint
+    FitInRoom = 1u << 14   // label fitted to its text within width x height, its font smaller if it must
 };
 
 constexpr modColors::ColourValue Unset = -2;

@@ -46,10 +46,13 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "lblBold",
                  .left = 2880,
                  .top = 3960,
+                 // Up to the scheme list and the Store button, whatever the desktop's font size.
+                 .width = 600,
+                 .height = 360,
                  .caption = "Bold",
                  .toolTip = "Click to switch  the thickness",
                  .points = 9.75,
-                 .flags = Border | Bold | Transparent,
+                 .flags = Border | Bold | Transparent | FitInRoom,
                  .bind = into(c.lblBold)});
     t.push_back({.name = "cboStore",
                  .kind = Kind::Combo,

@@ -1,9 +1,13 @@
 #include "shell/FormLabel.h"
 
 #include "colour/ColourQt.h"
+#include "colour/Contrast.h"
 #include "platform/SystemPalette.h"
 
+#include <QFontInfo>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 
 FormLabel::FormLabel(QWidget* parent) : QLabel(parent) {
     // Captions are shown as written; Qt would read "<...>" in one as markup.
@@ -35,12 +39,24 @@ void FormLabel::keepRoomForBorder() {
     setFrameRect(borderStyle() == 1 ? rect() : rect().adjusted(1, 1, -1, -1));
 }
 
-void FormLabel::fitToText() {
+void FormLabel::fitToText(QSize room) {
     fittedToText_ = true;
     // Qt indents the text of a framed label by half an "x", which would move it with the border.
     setIndent(0);
     keepRoomForBorder();
     adjustSize();
+    // The layout's rooms are measured for 96 dpi; a desktop with larger fonts still gets a
+    // whole frame that does not reach under the neighbours.
+    while (room.isValid() && (width() > room.width() || height() > room.height())) {
+        QFont smaller = font();
+        const int pixels = QFontInfo(smaller).pixelSize();
+        if (pixels <= 1) {
+            break;
+        }
+        smaller.setPixelSize(pixels - 1);
+        setFont(smaller);
+        adjustSize();
+    }
 }
 
 void FormLabel::setBackColour(modColors::ColourValue colour) {
@@ -158,4 +174,49 @@ void FormLabel::mouseDoubleClickEvent(QMouseEvent* event) {
 void FormLabel::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+void FormLabel::setOutlinedWhenFaint(bool outlined) {
+    outlined_ = outlined;
+    update();
+}
+
+std::optional<QColor> FormLabel::haloColour() const {
+    const QWidget* behind = parentWidget();
+    const QColor back = transparent_ && behind != nullptr ? behind->palette().color(behind->backgroundRole())
+                                                          : palette().color(QPalette::Window);
+    const modColors::ColourValue letters = fromQColor(palette().color(QPalette::WindowText));
+    if (contrast::ratio(letters, fromQColor(back)) >= FaintBelow) {
+        return std::nullopt;
+    }
+    // Letters too close to the background are far from one of black and white.
+    const bool dark = contrast::ratio(letters, modColors::RGB(0, 0, 0)) >=
+                      contrast::ratio(letters, modColors::RGB(255, 255, 255));
+    return dark ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+// The text drawn eight times, a pixel off in each direction, under the letters themselves.
+void FormLabel::drawHalo(const QColor& colour) {
+    QPainter painter(this);
+    QPalette halo = palette();
+    halo.setColor(foregroundRole(), colour);
+    const QRect area = contentsRect();
+    const int align = QStyle::visualAlignment(layoutDirection(), alignment());
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (dx != 0 || dy != 0) {
+                style()->drawItemText(&painter, area.translated(dx, dy), align, halo, isEnabled(), text(),
+                                      foregroundRole());
+            }
+        }
+    }
+}
+
+void FormLabel::paintEvent(QPaintEvent* event) {
+    if (outlined_ && !text().isEmpty()) {
+        if (const std::optional<QColor> colour = haloColour()) {
+            drawHalo(*colour);
+        }
+    }
+    QLabel::paintEvent(event);
 }

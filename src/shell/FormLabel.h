@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <functional>
+#include <optional>
 
 // A label that raises the classic label events and carries the state the program keeps
 // in labels: a border that doubles as an on/off switch, exact colour values (a system
@@ -39,8 +40,15 @@ class FormLabel : public QLabel {
 
     // Sizes the label to its text once, with room for a border round the text whether one is
     // shown or not: switching the border then neither moves the text nor grows the label
-    // under its neighbours.
-    void fitToText();
+    // under its neighbours. Given a room, a font too large for it is made smaller until the
+    // label fits.
+    void fitToText(QSize room = {});
+
+    // Draws a one-pixel halo, black or white, round letters that stand at less than
+    // FaintBelow : 1 against what lies behind them: the designed colour stays the letters'
+    // colour and reads on a light or a dark desktop alike.
+    void setOutlinedWhenFaint(bool outlined);
+    static constexpr double FaintBelow = 3.0;
 
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
@@ -60,8 +68,11 @@ class FormLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
+    std::optional<QColor> haloColour() const;
+    void drawHalo(const QColor& colour);
     void applyColours();
     void keepRoomForBorder();
     modColors::ColourValue drawn(modColors::ColourValue colour) const;
@@ -75,5 +86,6 @@ class FormLabel : public QLabel {
     bool afterDoubleClick_ = false;
     bool fittedToText_ = false;
     bool applyingColours_ = false;
+    bool outlined_ = false;
     QString tag_;
 };

@@ -10,6 +10,7 @@
 #include "shell/MouseMoveHook.h"
 #include "shell/PanelReach.h"
 #include "shell/Twips.h"
+#include "shell/WindowNotices.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -68,8 +69,10 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
     setFocusOrder(*this);
     wireRooms();
 
-    // A problem with the settings file is told in the window, once per kind.
-    store.setNoticeHandler([this](const QString& text) { desktop.tell(text); });
+    // A problem with the settings file is told in the window, once per kind, when the window is
+    // on the screen and the action that met it has ended.
+    notices_ = new WindowNotices(*this, desktop);
+    store.setNoticeHandler([notices = notices_](const QString& text) { notices->add(text); });
     Form_Load();
 }
 
@@ -152,6 +155,7 @@ void frmTintwell::Form_Unload() {
     unloaded_ = true;
     // One summary at the end instead of a notice per kind on the way out.
     store.setNoticeHandler({});
+    notices_->drop();
     QList<SettingsStore::Change> changes{{QStringLiteral("Init"), QStringLiteral("cboWhat"),
                                           storedNumbers::signedText(cboWhat->currentIndex())}};
     // Where the desktop cannot keep the window on top, the stored choice waits for one that can.

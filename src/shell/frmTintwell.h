@@ -23,6 +23,7 @@
 class SettingsStore;
 class DesktopServices;
 class PanelReach;
+class WindowNotices;
 
 // The program's one window and the only place that knows every room. It owns the controls
 // (built from the inventory), the shared guard flags and one object per room; it hands each
@@ -76,6 +77,8 @@ class frmTintwell : public QWidget, public Controls {
   private:
     bool unloaded_ = false;
     std::unique_ptr<PanelReach> reach_;
+    // A child of the window.
+    WindowNotices* notices_ = nullptr;
     // How long closing may wait for the settings file's lock.
     static constexpr int CloseWaitMs = 700;
 

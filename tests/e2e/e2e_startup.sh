@@ -65,4 +65,31 @@ for kv in "Init cboWhat  0" "Init OnTop  0" "Hole left 270" "Hole top 120" "Hole
     case $key in cboWhat | OnTop) want=" $value" ;; esac
     [ "$(printf '%s' "$got" | sed 's/^\\s/ /')" = "$want" ] || fail "[$section] $key is '$got', expected '$want'"
 done
+
+# A notice about the settings file comes after the window is up, in a box that belongs to it:
+# both are on the screen together and the box is the window's transient.
+printf '[Init]\ncboWhat=\\s2\n[Broken\n' >"$CONF"
+start_tintwell
+viewable=()
+for _ in $(seq 100); do
+    viewable=()
+    for w in $(xdotool search --name '^Tintwell$' 2>/dev/null || true); do
+        xwininfo -id "$w" 2>/dev/null | grep -q 'IsViewable' && viewable+=("$w")
+    done
+    [ "${#viewable[@]}" -ge 2 ] && break
+    sleep 0.1
+done
+[ "${#viewable[@]}" -eq 2 ] || fail "expected the window and its notice on the screen together, saw ${#viewable[@]}"
+main="" box=""
+for w in "${viewable[@]}"; do
+    if xprop -id "$w" WM_TRANSIENT_FOR 2>/dev/null | grep -q 'window id'; then box=$w; else main=$w; fi
+done
+[ -n "$main" ] && [ -n "$box" ] || fail "no notice box transient for the window"
+xprop -id "$box" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$main")" || fail "the notice belongs to another window"
+# The key's release may reach a box that is already gone.
+xdotool key --window "$box" Return 2>/dev/null || true
+for _ in $(seq 50); do xwininfo -id "$box" 2>/dev/null | grep -q 'IsViewable' || break; sleep 0.1; done
+xwininfo -id "$box" 2>/dev/null | grep -q 'IsViewable' && fail "Return did not answer the notice"
+WID=$main
+close_tintwell
 echo "e2e startup: ok"

@@ -50,6 +50,8 @@ TEST_F(SharedSchemes, UnwritableFileIsToldOncePerKindAndTheListKeepsTheSchemes) 
     click(form->cmdStoreTag);
     EXPECT_LT(timer.elapsed(), 2000) << "each write waited 5 s for the lock";
     EXPECT_EQ(listed(), (QStringList{"Standart", "Mine", "Other"}));
+    // Notices are told once the click has returned to the event loop.
+    QTest::qWait(50);
     const QStringList told = messageTexts();
     ASSERT_EQ(told.size(), 1) << told.join('|').toStdString();
     for (const QString& text : told) {
@@ -59,6 +61,7 @@ TEST_F(SharedSchemes, UnwritableFileIsToldOncePerKindAndTheListKeepsTheSchemes) 
     desktop.messageAnswers = {DesktopServices::AnswerYes};
     click(form->cmdDeleteTag);
     EXPECT_EQ(listed(), (QStringList{"Standart", "Mine"}));
+    QTest::qWait(50);
     EXPECT_EQ(desktop.messages.size(), 2) << "only the delete question, no second notice";
 }
 

@@ -151,4 +151,36 @@ TEST_F(LabelLooksTest, SwitchingABorderKeepsTheTextInPlaceAndTheWholeFrameInSigh
     }
 }
 
+// Captions in a colour of their own read on light and dark desktops: where the colour is faint
+// against the window, a halo stands out from it round letters that keep their colour.
+TEST_F(LabelLooksTest, FaintCaptionsGetAHaloAndKeepTheirColour) {
+    const Designed captions[] = {{"lblR", QColor(255, 0, 0)},     {"lblG", QColor(0, 192, 0)},
+                                 {"lblB", QColor(0, 0, 255)},     {"lblL", QColor(255, 255, 255)},
+                                 {"lblC", QColor(128, 255, 255)}, {"lblT", QColor(128, 255, 128)}};
+    for (const QColor& window : {QColor(239, 239, 239), QColor(53, 53, 53)}) {
+        QApplication::setPalette(themed(window, window.lightness() > 128 ? Qt::black : Qt::white));
+        open();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        for (const Designed& d : captions) {
+            SCOPED_TRACE(std::string(d.name) + " on " + window.name().toStdString());
+            auto* label = form->findChild<FormLabel*>(QString::fromLatin1(d.name));
+            ASSERT_NE(label, nullptr);
+            const QImage shot = painted(form.get(), QRect(label->mapTo(form.get(), QPoint()), label->size()));
+            // Letters in their designed colour, and pixels that stand out from the window.
+            int letters = 0;
+            int visible = 0;
+            for (int y = 0; y < shot.height(); ++y) {
+                for (int x = 0; x < shot.width(); ++x) {
+                    letters += shot.pixelColor(x, y) == d.colour ? 1 : 0;
+                    visible += contrast(shot.pixelColor(x, y), window) >= 3.0 ? 1 : 0;
+                }
+            }
+            EXPECT_GT(letters, 3) << "the letters keep their designed colour";
+            EXPECT_GE(visible, letters) << "the caption does not stand out from the window";
+        }
+        close();
+    }
+}
+
 } // namespace

@@ -34,8 +34,8 @@ void ScriptedDesktop::openAddress(const QString& address) {
     openedAddresses.append(address);
 }
 
-int ScriptedDesktop::messageBox(const QString& text, int style, const QString& title) {
-    messages.append({text, style, title});
+int ScriptedDesktop::messageBox(const QString& text, int style, const QString& title, QWidget* owner) {
+    messages.append({text, style, title, owner});
     if (style == StyleOkOnly) {
         return AnswerOk;
     }

@@ -14,6 +14,7 @@ class ScriptedDesktop : public DesktopServices {
         QString text;
         int style;
         QString title;
+        QWidget* owner;
     };
     struct Input {
         QString prompt;
@@ -55,6 +56,7 @@ class ScriptedDesktop : public DesktopServices {
     void setTopmost(QWidget* window, bool topmost) override;
     bool canKeepOnTop() const override { return keepsOnTop; }
     void openAddress(const QString& address) override;
-    int messageBox(const QString& text, int style, const QString& title) override;
+    using DesktopServices::messageBox;
+    int messageBox(const QString& text, int style, const QString& title, QWidget* owner) override;
     QString inputBox(const QString& prompt, const QString& title, const QString& defaultText) override;
 };
