@@ -50,6 +50,7 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     if (row.flags & HandCursor) {
         label->setCursor(Qt::PointingHandCursor);
     }
+    label->setPressable(row.flags & Pressable);
     return label;
 }
 
@@ -179,6 +180,9 @@ std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
         }
         if (*row.toolTip) {
             setPlainToolTip(w, QString::fromUtf8(row.toolTip));
+        }
+        if (*row.accessibleName) {
+            w->setAccessibleName(QString::fromUtf8(row.accessibleName));
         }
         if (row.kind == Kind::Frame) {
             frames.insert(row.name, w);

@@ -38,10 +38,11 @@ enum Flag : unsigned {
     WordWrap = 1u << 6,     // label wraps its words
     Bold = 1u << 7,
     Underline = 1u << 8,
-    Mono = 1u << 9,       // fixed-pitch face
-    NoFrame = 1u << 10,   // text box without border
-    Selected = 1u << 11,  // option button chosen at creation
-    HandCursor = 1u << 12 // pointer over the control is a hand
+    Mono = 1u << 9,        // fixed-pitch face
+    NoFrame = 1u << 10,    // text box without border
+    Selected = 1u << 11,   // option button chosen at creation
+    HandCursor = 1u << 12, // pointer over the control is a hand
+    Pressable = 1u << 13   // label answers Space, Enter and the menu key as the mouse buttons
 };
 
 constexpr modColors::ColourValue Unset = -2;
@@ -58,6 +59,8 @@ struct ControlSpec {
     int width = 0, height = 0; // 0 for a label fitted to its text
     const char* caption = "";
     const char* toolTip = "";
+    // What assistive tools call it, where the caption alone does not say.
+    const char* accessibleName = "";
     double points = 8.25;
     unsigned flags = 0;
     modColors::ColourValue fore = Unset;

@@ -42,7 +42,8 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
                  .hex = [this] { return editor.hexText(); }}),
       palette({cmdSafe, fraSF, lblSF, optPerformance}, flags, settings, views,
               {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
-               .currentHex = [this] { return editor.hexText(); }}),
+               .currentHex = [this] { return editor.hexText(); },
+               .cellsMade = [this] { setFocusOrder(*this); }}),
       scheme({lblTag, optTag, lblBold, txtTag, cmdCopyTag}, views, desktop,
              {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
               .openColourDialog = [this] { dialog.lblCMix_DblClick(); }}),
@@ -65,12 +66,13 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
     // The hole's sliders hold its geometry from the start.
     reach_->add(inventory::build(this, *this, inventory::Panel::Hole, systemColours()));
     txtDec->setFocusPolicy(Qt::NoFocus);
-    setFocusOrder(*this);
     wireRooms();
 
     // A problem with the settings file is told in the window, once per kind.
     store.setNoticeHandler([this](const QString& text) { desktop.tell(text); });
     Form_Load();
+    // After the load, which makes the standard cells.
+    setFocusOrder(*this);
 }
 
 frmTintwell::~frmTintwell() {
