@@ -14,7 +14,6 @@ class CellGroup : public QObject {
     explicit CellGroup(std::vector<FormLabel*> cells)
         : QObject(cells.front()->parent()), cells_(std::move(cells)) {
         for (FormLabel* cell : cells_) {
-            cell->setPressable(true);
             cell->setFocusPolicy(Qt::NoFocus);
             cell->installEventFilter(this);
         }

@@ -9,8 +9,8 @@ class FormLabel;
 // marked cell (the current colour) when one is marked, else at the cell last focused.
 namespace cellKeys {
 
-// The cells must already lie where they are shown; they are made pressable here. The
-// keyboard handling lives as long as the first cell's parent.
+// The cells must be pressable and lie where they are shown. The keyboard handling lives as
+// long as the first cell's parent.
 void makeOneStop(const std::vector<FormLabel*>& cells);
 
 } // namespace cellKeys

@@ -37,6 +37,8 @@ void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole
 QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
                    const modColors::SystemColourLookup& systemColours) {
     auto* label = new FormLabel(parent);
+    // Before its caption: assistive tools take the label's kind when it first changes.
+    label->setPressable(row.flags & Pressable);
     label->setSystemColours(systemColours);
     label->setText(QString::fromUtf8(row.caption));
     label->setForeColour(row.fore != Unset ? row.fore : ButtonText);
@@ -50,7 +52,6 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     if (row.flags & HandCursor) {
         label->setCursor(Qt::PointingHandCursor);
     }
-    label->setPressable(row.flags & Pressable);
     return label;
 }
 

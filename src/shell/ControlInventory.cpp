@@ -53,7 +53,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .height = 240,
                  .caption = "0",
                  .toolTip = "Click to select standart color",
-                 .flags = Centred,
+                 .flags = Centred | Pressable,
                  .fore = RGB(255, 255, 255),
                  .back = 0,
                  .bind = into(c.lblStandartColor[0])});

@@ -114,6 +114,7 @@ void rows::safePalettePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 120,
                  .width = 220,
                  .height = 225,
+                 .flags = Pressable,
                  .back = 0,
                  .bind = into(c.lblSF[0])});
     t.push_back({.name = "fraPerformance",
