@@ -72,7 +72,19 @@ void setFocusOrder(Controls& c) {
     }
     // Controls of a panel not built yet are left out; the chain is laid again when it is.
     order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
+    // Qt chains only widgets that take the focus; the cells of a palette other than its stop
+    // take it only from the arrow keys, so they are let in for the moment.
+    std::vector<QWidget*> outside;
+    for (QWidget* w : order) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            w->setFocusPolicy(Qt::TabFocus);
+            outside.push_back(w);
+        }
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget* w : outside) {
+        w->setFocusPolicy(Qt::NoFocus);
     }
 }
