@@ -76,7 +76,9 @@ void FormLabel::paintEvent(QPaintEvent* event) {
         return;
     }
     QPainter painter(this);
-    const QRect ring = rect().adjusted(2, 2, -3, -3);
+    // At the edge, clear of the text; inside the border where one is shown, so both are seen.
+    const int inset = borderStyle() == 1 ? 2 : 0;
+    const QRect ring = rect().adjusted(inset, inset, -inset - 1, -inset - 1);
     painter.setPen(QPen(Qt::white, 1));
     painter.drawRect(ring);
     painter.setPen(QPen(Qt::black, 1, Qt::DotLine));

@@ -75,21 +75,27 @@ TEST_F(CellKeys, StandardCellsAreOneStopWalkedByArrowsAndPickedBySpace) {
     EXPECT_EQ(f.lblStandartColor[13]->accessibleName(), "fuchsia");
 }
 
-TEST_F(CellKeys, TheFocusedCellShowsItsMarkOnLightAndDarkCells) {
+TEST_F(CellKeys, TheFocusMarkShowsOnLightAndDarkCells) {
     frmTintwell& f = shown();
-    for (int cell : {0, 15}) { // black and white
-        FormLabel* label = f.lblStandartColor[cell];
+    // Black and white cells, the marked grey one, and "#", which shows the window's colour through.
+    for (FormLabel* label : {f.lblStandartColor[0], f.lblStandartColor[15], f.lblStandartColor[8], f.lblH}) {
+        // Taken from the window, so that a label that shows its parent through shows it.
+        const QRect place(label->mapTo(&f, QPoint(0, 0)), label->size());
         f.txtHex->setFocus();
-        const QImage plain = label->grab().toImage();
+        const QImage plain = f.grab(place).toImage();
         label->setFocus();
-        const QImage marked = label->grab().toImage();
-        // The ring lies two pixels in: black and white dots along it, whatever the cell's colour.
-        QSet<QRgb> ring;
-        for (int x = 2; x < label->width() - 2; ++x) {
-            ring << marked.pixel(x, 2);
-            EXPECT_EQ(plain.pixel(x, 2), plain.pixel(1, 1)) << "cell " << cell << " x " << x;
+        const QImage marked = f.grab(place).toImage();
+        // Black and white dots along the ring's top (at the edge, or two pixels in on a marked
+        // cell), where the unfocused label shows neither.
+        QSet<QRgb> ring, before;
+        const int top = label->borderStyle() == 1 ? 2 : 0;
+        for (int x = top; x < label->width() - top; ++x) {
+            ring << marked.pixel(x, top);
+            before << plain.pixel(x, top);
         }
-        EXPECT_TRUE(ring.contains(qRgb(0, 0, 0)) && ring.contains(qRgb(255, 255, 255))) << "cell " << cell;
+        const std::string what = label->objectName().toStdString();
+        EXPECT_TRUE(ring.contains(qRgb(0, 0, 0)) && ring.contains(qRgb(255, 255, 255))) << what;
+        EXPECT_NE(ring, before) << what;
     }
 }
 
