@@ -39,7 +39,9 @@ void FormLabel::setBorderStyle(int style) {
 }
 
 void FormLabel::setPressable(bool pressable) {
-    pressableLabelAccessible::install();
+    if (pressable) {
+        pressableLabelAccessible::install();
+    }
     pressable_ = pressable;
     setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
 }
