@@ -39,6 +39,9 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     auto* label = new FormLabel(parent);
     // Before its caption: assistive tools take the label's kind when it first changes.
     label->setPressable(row.flags & Pressable);
+    if (row.flags & Pressable) {
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     label->setSystemColours(systemColours);
     label->setText(QString::fromUtf8(row.caption));
     label->setForeColour(row.fore != Unset ? row.fore : ButtonText);

@@ -30,7 +30,7 @@ void FormLabel::setBorderStyle(int style) {
     if (fittedToText_) {
         keepRoomForBorder();
     }
-    if (pressable_) {
+    if (pressable_ && QAccessible::isActive()) {
         QAccessible::State changed;
         changed.checked = true;
         QAccessibleStateChangeEvent event(this, changed);
@@ -43,7 +43,6 @@ void FormLabel::setPressable(bool pressable) {
         pressableLabelAccessible::install();
     }
     pressable_ = pressable;
-    setFocusPolicy(pressable ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void FormLabel::pressAs(int button) {

@@ -40,7 +40,8 @@ class FormLabel : public QLabel {
     // Makes the label a keyboard stop that answers like a button: Space or Enter raise what a
     // left click raises, the menu key (or Shift+F10) what a right button release raises, and a
     // focus mark shows while it has the focus. Assistive tools see a button whose border is its
-    // on/off state. The mouse is answered as before: a click does not take the focus.
+    // on/off state. Whether Tab stops at it is its focus policy, set apart; a click never takes
+    // the focus.
     void setPressable(bool pressable);
     bool isPressable() const { return pressable_; }
     // What the mouse button (1 left, 2 right) raises, without the mouse.

@@ -71,8 +71,10 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
     // A problem with the settings file is told in the window, once per kind.
     store.setNoticeHandler([this](const QString& text) { desktop.tell(text); });
     Form_Load();
-    // After the load, which makes the standard cells.
+    // After the load, which makes the standard cells. The window opens with the focus on the
+    // first stop of the order, not on the first control made, which is a standard cell.
     setFocusOrder(*this);
+    cmdWinColor->setFocus();
 }
 
 frmTintwell::~frmTintwell() {
