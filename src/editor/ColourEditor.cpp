@@ -129,6 +129,10 @@ void ColourEditor::ShowColour(ColourValue colour) {
             ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6));
         g.InSliderChange = false;
     }
+    // The sliders hold the colour even while the hex box holds a code half typed.
+    c.lblCMix->setAccessibleName(
+        QStringLiteral("Preview #") +
+        ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6));
 
     steps_.safeMatch();
 

@@ -3,6 +3,7 @@
 #include "notation/NotationIndex.h"
 #include "platform/DesktopServices.h"
 #include "shell/CellCopies.h"
+#include "shell/CellKeys.h"
 #include "shell/Twips.h"
 
 #include <QGroupBox>
@@ -88,6 +89,10 @@ void StandardColours::BuildCells(QObject* context) {
         c.lblStandartColor[i] = cell;
         QObject::connect(cell, &FormLabel::clicked, context, [this, i] { lblStandartColor_Click(i); });
     }
+    for (int i = 0; i < 16; ++i) {
+        c.lblStandartColor[i]->setAccessibleName(colourName(i));
+    }
+    cellKeys::makeOneStop({c.lblStandartColor.begin(), c.lblStandartColor.end()});
     const FormLabel* cell7 = c.lblStandartColor[7];
     const FormLabel* cell8 = c.lblStandartColor[8];
     c.fraStCol->resize(cell7->x() + cell7->width() + twipsToPixels(30),

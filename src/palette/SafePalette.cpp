@@ -3,6 +3,7 @@
 #include "platform/AppSettings.h"
 #include "platform/StoredNumbers.h"
 #include "shell/CellCopies.h"
+#include "shell/CellKeys.h"
 #include "shell/Views.h"
 
 #include <QGroupBox>
@@ -75,7 +76,11 @@ void SafePalette::buildPanel() {
         c.optPerformance[order]->setChecked(true);
     }
     applyOrder(order);
+    cellKeys::makeOneStop(c.lblSF);
     SafeCellsBuilt = true;
+    if (links_.cellsMade) {
+        links_.cellsMade();
+    }
 }
 
 void SafePalette::CreateSafeCells(std::int16_t x, std::int16_t y, std::int16_t first) {
@@ -109,6 +114,7 @@ void SafePalette::PaintSafePalette() {
     for (int n = 0; n < safeGrid::CellCount; ++n) {
         const ColourValue colour = HtmlToColour(SafeColours[n]);
         c.lblSF[n]->setBackColour(colour);
+        c.lblSF[n]->setAccessibleName(SafeColours[n]);
         // The mark is drawn in the cell's fore colour: keep it visible on dark cells.
         Channel r = 0, g = 0, b = 0;
         SplitColour(colour, r, g, b);

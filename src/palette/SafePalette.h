@@ -41,6 +41,8 @@ class SafePalette {
         std::function<void(modColors::ColourValue)> show;
         // The six digits of the current colour, as the hex box holds them.
         std::function<QString()> currentHex;
+        // The cells exist now, on the first opening: the Tab chain can take them in.
+        std::function<void()> cellsMade;
     };
 
     SafePalette(Controls controls, GuardFlags& flags, AppSettings& settings, Views& views, Links links)

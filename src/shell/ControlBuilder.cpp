@@ -37,6 +37,11 @@ void setColours(QWidget* w, const ControlSpec& row, QPalette::ColorRole foreRole
 QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
                    const modColors::SystemColourLookup& systemColours) {
     auto* label = new FormLabel(parent);
+    // Before its caption: assistive tools take the label's kind when it first changes.
+    label->setPressable(row.flags & Pressable);
+    if (row.flags & Pressable) {
+        label->setFocusPolicy(Qt::TabFocus);
+    }
     label->setSystemColours(systemColours);
     label->setText(QString::fromUtf8(row.caption));
     label->setForeColour(row.fore != Unset ? row.fore : ButtonText);
@@ -180,6 +185,9 @@ std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
         }
         if (*row.toolTip) {
             setPlainToolTip(w, QString::fromUtf8(row.toolTip));
+        }
+        if (*row.accessibleName) {
+            w->setAccessibleName(QString::fromUtf8(row.accessibleName));
         }
         if (row.kind == Kind::Frame) {
             frames.insert(row.name, w);

@@ -15,6 +15,7 @@ constexpr auto ButtonHighlight = systemColour(20);
 constexpr auto ButtonShadow = systemColour(16);
 
 const char* const ChannelNames[3] = {"Nred", "Ngreen", "Nblue"};
+const char* const ChannelSliderNames[3] = {"Red", "Green", "Blue"};
 } // namespace
 
 std::vector<ControlSpec> table(Controls& c, Panel panel) {
@@ -52,7 +53,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .height = 240,
                  .caption = "0",
                  .toolTip = "Click to select standart color",
-                 .flags = Centred,
+                 .flags = Centred | Pressable,
                  .fore = RGB(255, 255, 255),
                  .back = 0,
                  .bind = into(c.lblStandartColor[0])});
@@ -71,6 +72,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .height = 495,
                  .caption = "&W",
                  .toolTip = "Open Windows Color Dialog",
+                 .accessibleName = "Colour dialog",
                  .flags = Bold,
                  .bind = into(c.cmdWinColor)});
     t.push_back({.name = "cmdSafe",
@@ -154,6 +156,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                      .top = 480,
                      .width = 135,
                      .height = 2415,
+                     .accessibleName = ChannelSliderNames[i],
                      .topValue = 255,
                      .bottomValue = 0,
                      .largeStep = 16,
@@ -174,6 +177,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 480,
                  .width = 135,
                  .height = 2295,
+                 .accessibleName = "Dark to light",
                  .topValue = 255,
                  .bottomValue = 0,
                  .largeStep = 16,
@@ -201,6 +205,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 480,
                  .width = 135,
                  .height = 2295,
+                 .accessibleName = "Contrast",
                  .flags = Disabled,
                  .topValue = 255,
                  .bottomValue = 0,
@@ -222,6 +227,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 480,
                  .width = 135,
                  .height = 2295,
+                 .accessibleName = "Tone",
                  .flags = Disabled,
                  .topValue = 240,
                  .bottomValue = 0,
@@ -237,9 +243,11 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 240,
                  .height = 400,
                  .caption = "#",
-                 .toolTip = "DoubleClick on # to copy to clipboard, RightClick - temp store",
+                 .toolTip = "DoubleClick on # to copy to clipboard, RightClick - temp store. "
+                            "Keys: Space copies, the menu key stores or recalls",
+                 .accessibleName = "Copy code, store or recall colour",
                  .points = 15,
-                 .flags = Bold | Mono | Transparent | FitInRoom,
+                 .flags = Bold | Mono | Transparent | FitInRoom | Pressable,
                  .bind = into(c.lblH)});
     t.push_back({.name = "txtHex",
                  .kind = Kind::TextBox,
@@ -249,6 +257,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .height = 285,
                  .caption = "123456",
                  .toolTip = "You can put your HTML-color here",
+                 .accessibleName = "HTML code",
                  .points = 12,
                  .flags = Bold | Mono,
                  .maxLength = 6,
@@ -259,6 +268,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 2880,
                  .width = 1215,
                  .height = 315,
+                 .accessibleName = "Notation",
                  .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
                            "CSS oklch", "CSS hex"},
                  .bind = into(c.cboWhat)});
@@ -269,6 +279,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 1575,
                  .height = 255,
                  .caption = "WWWWWWWW",
+                 .accessibleName = "Colour in the notation",
                  .points = 9.75,
                  .flags = ReadOnly | NoFrame | RightAligned,
                  .back = ButtonFace,
@@ -335,8 +346,9 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 3675,
                  .width = 2760,
                  .height = 195,
-                 .toolTip = "Right Click to copy URL to clipboard",
-                 .flags = Underline | Transparent | HandCursor,
+                 .toolTip = "Right Click to copy URL to clipboard. Keys: Enter opens, the menu key copies",
+                 .accessibleName = "Help page",
+                 .flags = Underline | Transparent | HandCursor | Pressable,
                  .fore = RGB(0, 0, 255),
                  .bind = into(c.lblURL)});
 }

@@ -43,7 +43,8 @@ enum Flag : unsigned {
     Selected = 1u << 11,   // option button chosen at creation
     HandCursor = 1u << 12, // pointer over the control is a hand
     Outlined = 1u << 13,   // caption gets a contrasting halo where its colour is faint
-    FitInRoom = 1u << 14   // label fitted to its text within width x height, its font smaller if it must
+    FitInRoom = 1u << 14,  // label fitted to its text within width x height, its font smaller if it must
+    Pressable = 1u << 15   // label answers Space, Enter and the menu key as the mouse buttons
 };
 
 constexpr modColors::ColourValue Unset = -2;
@@ -60,6 +61,8 @@ struct ControlSpec {
     int width = 0, height = 0; // 0 for a label fitted to its text
     const char* caption = "";
     const char* toolTip = "";
+    // What assistive tools call it, where the caption alone does not say.
+    const char* accessibleName = "";
     double points = 8.25;
     unsigned flags = 0;
     modColors::ColourValue fore = Unset;

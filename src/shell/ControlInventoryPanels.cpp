@@ -17,6 +17,7 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 1725,
                  .height = 1050,
                  .toolTip = "Dblclick to open Windows Color Dialog",
+                 .accessibleName = "Sample page",
                  .back = RGB(255, 255, 255),
                  .bind = into(c.lblTag[0])});
     const char* sample[5] = {"", "Text", "Link", "Visited link", "Active link"};
@@ -50,9 +51,10 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 600,
                  .height = 360,
                  .caption = "Bold",
-                 .toolTip = "Click to switch  the thickness",
+                 .toolTip = "Click to switch  the thickness. Keys: Space switches it",
+                 .accessibleName = "Bold samples",
                  .points = 9.75,
-                 .flags = Border | Bold | Transparent | FitInRoom,
+                 .flags = Border | Bold | Transparent | FitInRoom | Pressable,
                  .bind = into(c.lblBold)});
     t.push_back({.name = "cboStore",
                  .kind = Kind::Combo,
@@ -60,6 +62,7 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 3960,
                  .width = 1455,
                  .height = 315,
+                 .accessibleName = "Stored schemes",
                  .bind = into(c.cboStore)});
     t.push_back({.name = "cmdStoreTag",
                  .kind = Kind::Button,
@@ -94,6 +97,7 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .width = 4935,
                  .height = 525,
                  .caption = "Text1",
+                 .accessibleName = "BODY tag",
                  .flags = ReadOnly,
                  .bind = into(c.txtTag)});
 }
@@ -113,6 +117,7 @@ void rows::safePalettePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 120,
                  .width = 220,
                  .height = 225,
+                 .flags = Pressable,
                  .back = 0,
                  .bind = into(c.lblSF[0])});
     t.push_back({.name = "fraPerformance",
@@ -123,6 +128,9 @@ void rows::safePalettePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .height = 615,
                  .caption = "Performance",
                  .bind = into(c.fraPerformance)});
+    // Which channel each order runs slowest to fastest, as the cells show it.
+    const char* orderName[6] = {"Order red, green, blue", "Order red, blue, green", "Order green, red, blue",
+                                "Order green, blue, red", "Order blue, red, green", "Order blue, green, red"};
     for (int i = 0; i < 6; ++i) {
         t.push_back({.name = indexed("optPerformance", i),
                      .kind = Kind::Option,
@@ -131,6 +139,7 @@ void rows::safePalettePanel(std::vector<ControlSpec>& t, Controls& c) {
                      .top = 240,
                      .width = 255,
                      .height = 255,
+                     .accessibleName = orderName[i],
                      .flags = i == 0 ? Selected : 0u,
                      .bind = into(c.optPerformance[i])});
     }
@@ -151,6 +160,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 3960,
                  .width = 135,
                  .height = 1455,
+                 .accessibleName = "Hole bottom edge",
                  .topValue = 109,
                  .bottomValue = 212,
                  .value = 140,
@@ -170,6 +180,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 3960,
                  .width = 135,
                  .height = 1455,
+                 .accessibleName = "Hole top edge",
                  .topValue = 109,
                  .bottomValue = 212,
                  .value = 120,
@@ -190,6 +201,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 3960,
                  .width = 135,
                  .height = 615,
+                 .accessibleName = "Hole corner height",
                  .topValue = 100,
                  .bottomValue = 1,
                  .value = 1,
@@ -202,6 +214,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 4440,
                  .width = 735,
                  .height = 135,
+                 .accessibleName = "Hole corner width",
                  .topValue = 1,
                  .bottomValue = 180,
                  .value = 20,
@@ -220,6 +233,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 4920,
                  .width = 1095,
                  .height = 135,
+                 .accessibleName = "Hole right edge",
                  .topValue = 150,
                  .bottomValue = 330,
                  .value = 320,
@@ -238,6 +252,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
                  .top = 5280,
                  .width = 1095,
                  .height = 135,
+                 .accessibleName = "Hole left edge",
                  .topValue = 150,
                  .bottomValue = 330,
                  .value = 270,

@@ -44,15 +44,23 @@ void setFocusOrder(Controls& c) {
     if (c.optPerformance[0] != nullptr && c.optPerformance[0]->group() == nullptr) {
         groupOptions(c.optPerformance, c.optPerformance[0]);
     }
-    std::vector<QWidget*> order{c.cmdWinColor,  c.vsbColor[0],  c.vsbColor[1], c.vsbColor[2],
-                                c.vsbDL,        c.txtHex,       c.cboWhat,     c.cmdSend,
-                                c.cmdTagEditor, c.cmdColorName, c.chkOnTop,    c.cboStore,
-                                c.txtTag,       c.cmdCopyTag,   c.cmdStoreTag, c.cmdDeleteTag};
+    // The labels and cells that answer keys sit in the chain beside their neighbours on screen.
+    std::vector<QWidget*> order{c.cmdWinColor, c.vsbColor[0], c.vsbColor[1], c.vsbColor[2], c.vsbDL,
+                                c.lblH,        c.txtHex,      c.cboWhat,     c.cmdSend,     c.cmdTagEditor};
+    order.insert(order.end(), c.lblStandartColor.begin(), c.lblStandartColor.end());
+    for (QWidget* w : {static_cast<QWidget*>(c.cmdColorName), static_cast<QWidget*>(c.chkOnTop),
+                       static_cast<QWidget*>(c.lblURL), static_cast<QWidget*>(c.lblBold),
+                       static_cast<QWidget*>(c.cboStore), static_cast<QWidget*>(c.txtTag),
+                       static_cast<QWidget*>(c.cmdCopyTag), static_cast<QWidget*>(c.cmdStoreTag),
+                       static_cast<QWidget*>(c.cmdDeleteTag)}) {
+        order.push_back(w);
+    }
     for (int i : {1, 2, 3, 4, 0}) {
         order.push_back(c.optTag[i]);
     }
     order.push_back(c.cmdSafe);
     order.push_back(c.chkSF);
+    order.insert(order.end(), c.lblSF.begin(), c.lblSF.end());
     for (QWidget* option : c.optPerformance) {
         order.push_back(option);
     }
@@ -64,7 +72,19 @@ void setFocusOrder(Controls& c) {
     }
     // Controls of a panel not built yet are left out; the chain is laid again when it is.
     order.erase(std::remove(order.begin(), order.end(), nullptr), order.end());
+    // Qt chains only widgets that take the focus; the cells of a palette other than its stop
+    // take it only from the arrow keys, so they are let in for the moment.
+    std::vector<QWidget*> outside;
+    for (QWidget* w : order) {
+        if (w->focusPolicy() == Qt::NoFocus) {
+            w->setFocusPolicy(Qt::TabFocus);
+            outside.push_back(w);
+        }
+    }
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+    for (QWidget* w : outside) {
+        w->setFocusPolicy(Qt::NoFocus);
     }
 }

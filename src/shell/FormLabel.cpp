@@ -3,8 +3,11 @@
 #include "colour/ColourQt.h"
 #include "colour/Contrast.h"
 #include "platform/SystemPalette.h"
+#include "shell/PressableLabelAccessible.h"
 
+#include <QAccessible>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -30,6 +33,56 @@ void FormLabel::setBorderStyle(int style) {
     if (fittedToText_) {
         keepRoomForBorder();
     }
+    if (pressable_ && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void FormLabel::setPressable(bool pressable) {
+    if (pressable) {
+        pressableLabelAccessible::install();
+    }
+    pressable_ = pressable;
+}
+
+void FormLabel::pressAs(int button) {
+    emit mouseUp(button, 0);
+    if (button == 1) {
+        emit clicked();
+    }
+}
+
+void FormLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const bool left = mods == Qt::NoModifier && (key == Qt::Key_Space || key == Qt::Key_Return ||
+                                                 key == Qt::Key_Enter || key == Qt::Key_Select);
+    const bool right =
+        (mods == Qt::NoModifier && key == Qt::Key_Menu) || (mods == Qt::ShiftModifier && key == Qt::Key_F10);
+    if (!pressable_ || !(left || right)) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // A held key would repeat the click many times over.
+    if (!event->isAutoRepeat()) {
+        pressAs(left ? 1 : 2);
+    }
+    event->accept();
+}
+
+// Dots in black on white: they show on any cell colour and on light and dark desktops alike.
+void FormLabel::drawFocusRing() {
+    QPainter painter(this);
+    // At the edge, clear of the text; inside the border where one is shown, so both are seen.
+    const int inset = borderStyle() == 1 ? 2 : 0;
+    const QRect ring = rect().adjusted(inset, inset, -inset - 1, -inset - 1);
+    painter.setPen(QPen(Qt::white, 1));
+    painter.drawRect(ring);
+    painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    painter.drawRect(ring);
 }
 
 // The border is one pixel wide and drawn at the label's edge; without it the same pixel is left
@@ -219,4 +272,7 @@ void FormLabel::paintEvent(QPaintEvent* event) {
         }
     }
     QLabel::paintEvent(event);
+    if (pressable_ && hasFocus()) {
+        drawFocusRing();
+    }
 }

@@ -53,6 +53,16 @@ class FormLabel : public QLabel {
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
+    // Makes the label a keyboard stop that answers like a button: Space or Enter raise what a
+    // left click raises, the menu key (or Shift+F10) what a right button release raises, and a
+    // focus mark shows while it has the focus. Assistive tools see a button whose border is its
+    // on/off state. Whether Tab stops at it is its focus policy, set apart; a click never takes
+    // the focus.
+    void setPressable(bool pressable);
+    bool isPressable() const { return pressable_; }
+    // What the mouse button (1 left, 2 right) raises, without the mouse.
+    void pressAs(int button);
+
     static int buttonCode(Qt::MouseButton button);
     static int shiftCode(Qt::KeyboardModifiers modifiers);
 
@@ -68,11 +78,13 @@ class FormLabel : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     std::optional<QColor> haloColour() const;
     void drawHalo(const QColor& colour);
+    void drawFocusRing();
     void applyColours();
     void keepRoomForBorder();
     modColors::ColourValue drawn(modColors::ColourValue colour) const;
@@ -87,5 +99,6 @@ class FormLabel : public QLabel {
     bool fittedToText_ = false;
     bool applyingColours_ = false;
     bool outlined_ = false;
+    bool pressable_ = false;
     QString tag_;
 };

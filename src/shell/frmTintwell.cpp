@@ -43,7 +43,8 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
                  .hex = [this] { return editor.hexText(); }}),
       palette({cmdSafe, fraSF, lblSF, optPerformance}, flags, settings, views,
               {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
-               .currentHex = [this] { return editor.hexText(); }}),
+               .currentHex = [this] { return editor.hexText(); },
+               .cellsMade = [this] { setFocusOrder(*this); }}),
       scheme({lblTag, optTag, lblBold, txtTag, cmdCopyTag}, views, desktop,
              {.show = [this](modColors::ColourValue colour) { editor.ShowColour(colour); },
               .openColourDialog = [this] { dialog.lblCMix_DblClick(); }}),
@@ -66,7 +67,6 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
     // The hole's sliders hold its geometry from the start.
     reach_->add(inventory::build(this, *this, inventory::Panel::Hole, systemColours()));
     txtDec->setFocusPolicy(Qt::NoFocus);
-    setFocusOrder(*this);
     wireRooms();
 
     // A problem with the settings file is told in the window, once per kind, when the window is
@@ -74,6 +74,10 @@ frmTintwell::frmTintwell(SettingsStore& settingsStore, DesktopServices& desktopS
     notices_ = new WindowNotices(*this, desktop);
     store.setNoticeHandler([notices = notices_](const QString& text) { notices->add(text); });
     Form_Load();
+    // After the load, which makes the standard cells. The window opens with the focus on the
+    // first stop of the order, not on the first control made, which is a standard cell.
+    setFocusOrder(*this);
+    cmdWinColor->setFocus();
 }
 
 frmTintwell::~frmTintwell() {

@@ -44,20 +44,27 @@ vsbColor0 8 72 9 161
 vsbColor1 24 72 9 161
 vsbColor2 40 72 9 161
 vsbDL 64 72 9 153
+lblH 144 189 14 25
 txtHex 160 192 67 19
 cboWhat 248 192 81 22
 cmdSend 248 216 81 21
 cmdTagEditor 248 240 81 21
+lblStandartColor8 2 22 17 16
 cmdColorName 147 6 97 23
 chkOnTop 0 245 57 13"
-SCHEME_STOPS="cboStore 232 264 97 22
+# The address label is covered by the scheme editor, whose Bold switch comes in its place.
+URL_STOP="lblURL 56 245 184 13"
+SCHEME_STOPS="lblBold 192 264 31 17
+cboStore 232 264 97 22
 txtTag 0 336 329 35
 cmdCopyTag 195 312 65 23
 cmdStoreTag 264 288 65 23
 optTag1 122 265 81 14"
 SAFE_STOPS="cmdSafe 288 6 41 33
 chkSF 152 32 81 13"
-PERFORMANCE_STOP="optPerformance0 344 208 17 17"
+# Grey is no safe colour: the first cell stands for them all.
+PERFORMANCE_STOP="lblSF0 336 3 15 15
+optPerformance0 344 208 17 17"
 HOLE_STOPS="cmdResetHole 376 264 49 17
 vsHoleRoundY 440 264 9 41
 vsHoleRoundX 392 296 49 9
@@ -116,10 +123,12 @@ check_tab_cycle() {
 # keys that open and close panels leave the focus there.
 key Tab
 check_tab_cycle compact vsbColor0 "$MAIN_STOPS
+$URL_STOP
 $SAFE_STOPS"
 key alt+f
 [ "$(window_size)" = "614x261" ] || fail "Alt+F gave a view of $(window_size)"
 check_tab_cycle palette vsbColor1 "$MAIN_STOPS
+$URL_STOP
 $SAFE_STOPS
 $PERFORMANCE_STOP"
 key alt+f
@@ -136,7 +145,7 @@ $SAFE_STOPS
 $PERFORMANCE_STOP
 $HOLE_STOPS"
 
-# From the hex box, six Shift+Tabs go back past the first stop to the last, the Left slider.
+# From "#", six Shift+Tabs go back past the first stop to the last, the Left slider.
 # The standard hole spans client 267..317: three steps right uncover 267..269 again.
 [ "$(pixel_at 268 103)" = "$GREEN" ] || fail "the standard hole does not show the desktop at its left edge"
 for _ in 1 2 3 4 5 6; do key shift+Tab; done

@@ -50,18 +50,22 @@ const Expected Fixed[] = {
     {"vsbDL", "FormScrollBar", 960, 480, 135, 2295, "", ""},
     {"vsbTone", "FormScrollBar", 1800, 480, 135, 2295, "", ""},
     {"lblH", "FormLabel", 2160, 2840, 0, 0, "#",
-     "DoubleClick on # to copy to clipboard, RightClick - temp store"},
+     "DoubleClick on # to copy to clipboard, RightClick - temp store. Keys: Space copies, the menu key "
+     "stores "
+     "or recalls"},
     {"txtHex", "QLineEdit", 2400, 2880, 1005, 285, nullptr, "You can put your HTML-color here"},
     {"txtDec", "QLineEdit", 2050, 3240, 1575, 255, nullptr, ""},
     {"cmdSend", "QPushButton", 3720, 3240, 1215, 315, "&To clipboard", ""},
     {"cmdTagEditor", "QPushButton", 3720, 3600, 1215, 315, "Tag &Editor >>", "Open-Close tag <BODY> Editor"},
     {"chkOnTop", "QCheckBox", 0, 3670, 855, 195, "&On Top", "Make the form top of most"},
-    {"lblURL", "FormLabel", 840, 3675, 2760, 195, nullptr, "Right Click to copy URL to clipboard"},
+    {"lblURL", "FormLabel", 840, 3675, 2760, 195, nullptr,
+     "Right Click to copy URL to clipboard. Keys: Enter opens, the menu key copies"},
     {"lblTag(0)", "FormLabel", 60, 3940, 1725, 1050, "", "Dblclick to open Windows Color Dialog"},
     {"lblTag(3)", "FormLabel", 240, 4380, 0, 0, "Visited link", ""},
     {"optTag(0)", "QRadioButton", 1830, 4830, 0, 0, "BGCOLOR", ""},
     {"optTag(4)", "QRadioButton", 1830, 4614, 0, 0, "ALINK", ""},
-    {"lblBold", "FormLabel", 2880, 3960, 0, 0, "Bold", "Click to switch  the thickness"},
+    {"lblBold", "FormLabel", 2880, 3960, 0, 0, "Bold",
+     "Click to switch  the thickness. Keys: Space switches it"},
     {"cmdStoreTag", "QPushButton", 3960, 4320, 975, 340, "&Store Tag", "Store <BODY> tag for later usage"},
     {"cmdCopyTag", "QPushButton", 2930, 4680, 975, 340, "&Copy Tag", "Copy tag <BODY> to clipboard"},
     {"cmdDeleteTag", "QPushButton", 3960, 4680, 975, 340, "&Delete Tag", "Rremove selected <BODY> tag"},
@@ -248,11 +252,14 @@ TEST_F(Inventory, FocusFollowsTheDesignedOrder) {
     frmTintwell& f = open();
     // Opening the editor builds both extra panels, and their controls join the chain in place.
     f.schemes.cmdTagEditor_Click();
-    const QList<QWidget*> expected = {
-        f.cmdWinColor, f.vsbColor[0], f.vsbColor[1],  f.vsbColor[2],  f.vsbDL,     f.txtHex,
-        f.cboWhat,     f.cmdSend,     f.cmdTagEditor, f.cmdColorName, f.chkOnTop,  f.cboStore,
-        f.txtTag,      f.cmdCopyTag,  f.cmdStoreTag,  f.cmdDeleteTag, f.optTag[1], f.optTag[2],
-        f.optTag[3],   f.optTag[4],   f.optTag[0],    f.cmdSafe,      f.chkSF};
+    // The cells and labels that answer keys sit beside their neighbours; every standard cell is
+    // in the chain, though only one of them is a Tab stop at a time.
+    QList<QWidget*> expected = {f.cmdWinColor, f.vsbColor[0], f.vsbColor[1], f.vsbColor[2], f.vsbDL,
+                                f.lblH,        f.txtHex,      f.cboWhat,     f.cmdSend,     f.cmdTagEditor};
+    expected.append(QList<QWidget*>(f.lblStandartColor.begin(), f.lblStandartColor.end()));
+    expected.append({f.cmdColorName, f.chkOnTop, f.lblURL, f.lblBold, f.cboStore, f.txtTag, f.cmdCopyTag,
+                     f.cmdStoreTag, f.cmdDeleteTag, f.optTag[1], f.optTag[2], f.optTag[3], f.optTag[4],
+                     f.optTag[0], f.cmdSafe, f.chkSF, f.lblSF[0]});
     // The next control in the chain, past the inner parts of a compound control.
     auto next = [](QWidget* w) {
         QWidget* n = w->nextInFocusChain();

@@ -63,19 +63,34 @@ class Keyboard : public WindowTest {
 };
 
 // The stops a view shows, in the designed order. The start-up colour is grey, a standard
-// colour, so its name button is shown; "Delete Tag" is disabled on the first scheme.
+// colour, so its name button is shown and its cell is where Tab enters the standard cells; it
+// is no safe colour, so the first safe cell stands for them. "Delete Tag" is disabled on the
+// first scheme, and the address label is hidden while the scheme editor is open.
 QList<QWidget*> expectedStops(frmTintwell& f, View view) {
     const bool safe = view == SafeOpen || view == Full;
     const bool scheme = view == SchemeOpen || view == Full;
-    QList<QWidget*> stops{f.cmdWinColor, f.vsbColor[0], f.vsbColor[1],  f.vsbColor[2],  f.vsbDL,   f.txtHex,
-                          f.cboWhat,     f.cmdSend,     f.cmdTagEditor, f.cmdColorName, f.chkOnTop};
+    QList<QWidget*> stops{f.cmdWinColor,
+                          f.vsbColor[0],
+                          f.vsbColor[1],
+                          f.vsbColor[2],
+                          f.vsbDL,
+                          f.lblH,
+                          f.txtHex,
+                          f.cboWhat,
+                          f.cmdSend,
+                          f.cmdTagEditor,
+                          f.lblStandartColor[8],
+                          f.cmdColorName,
+                          f.chkOnTop};
     if (scheme) {
         // No slot is chosen yet, so the first of the group stands for it.
-        stops << f.cboStore << f.txtTag << f.cmdCopyTag << f.cmdStoreTag << f.optTag[1];
+        stops << f.lblBold << f.cboStore << f.txtTag << f.cmdCopyTag << f.cmdStoreTag << f.optTag[1];
+    } else {
+        stops << f.lblURL;
     }
     stops << f.cmdSafe << f.chkSF;
     if (safe) {
-        stops << f.optPerformance[0];
+        stops << f.lblSF[0] << f.optPerformance[0];
     }
     if (view == Full) {
         stops << f.cmdResetHole << f.vsHoleRoundY << f.vsHoleRoundX << f.vsHoleTop << f.vsHoleBottom
@@ -108,7 +123,8 @@ TEST_F(Keyboard, ClosingAPanelTakesItsStopsAwayAgain) {
 
 TEST_F(Keyboard, AnOptionGroupIsOneStopAndArrowsMoveWithinIt) {
     frmTintwell& f = shown(Full);
-    f.chkSF->setFocus();
+    // The last safe cell lies just before the row in the chain.
+    f.lblSF.back()->setFocus();
     QTest::keyClick(focused(), Qt::Key_Tab);
     ASSERT_EQ(focused(), f.optPerformance[0]);
     // Arrows walk the row and choose as they go, as the checked button had the focus.
@@ -142,7 +158,7 @@ TEST_F(Keyboard, AnOptionGroupIsOneStopAndArrowsMoveWithinIt) {
     QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(focused(), f.optTag[4]);
     // Walking the slots left the palette row its own stop.
-    f.chkSF->setFocus();
+    f.lblSF.back()->setFocus();
     QTest::keyClick(focused(), Qt::Key_Tab);
     EXPECT_EQ(focused(), f.optPerformance[1]);
 }
@@ -171,7 +187,7 @@ TEST_F(Keyboard, AccessKeysOfHiddenPanelsDoNothingUntilTheyOpen) {
 TEST_F(Keyboard, TheStoredPaletteOrderIsTheGroupsStop) {
     preset("Init", "OptPerf", "3");
     frmTintwell& f = shown(SafeOpen);
-    f.chkSF->setFocus();
+    f.lblSF.back()->setFocus();
     QTest::keyClick(focused(), Qt::Key_Tab);
     EXPECT_EQ(focused(), f.optPerformance[3]);
 }

@@ -74,7 +74,7 @@ TEST_F(PlainTextTest, EveryToolTipShowsExactlyItsTextOnOneLine) {
     }
     for (const char* tip :
          {"Open-Close tag <BODY> Editor", "Store <BODY> tag for later usage", "Copy tag <BODY> to clipboard",
-          "Rremove selected <BODY> tag", "Click to switch  the thickness"}) {
+          "Rremove selected <BODY> tag", "Click to switch  the thickness. Keys: Space switches it"}) {
         EXPECT_TRUE(checked.contains(QString::fromUtf8(tip))) << tip;
     }
 }
