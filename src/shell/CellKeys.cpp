@@ -21,6 +21,10 @@ class CellGroup : public QObject {
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        // Only these two reach a live cell; others also come while a cell is being destroyed.
+        if (event->type() != QEvent::FocusIn && event->type() != QEvent::KeyPress) {
+            return false;
+        }
         auto* cell = static_cast<FormLabel*>(watched);
         if (event->type() == QEvent::FocusIn) {
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
