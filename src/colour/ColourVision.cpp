@@ -1,6 +1,7 @@
 #include "colour/ColourVision.h"
 
 #include "colour/Contrast.h"
+#include "colour/SrgbTransfer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,14 +29,11 @@ constexpr Matrix Tritan = {{
 }};
 
 double decode(modColors::Channel channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return srgbTransfer::toLinear(channel / 255.0);
 }
 
 int encode(double linear) {
-    const double l = std::clamp(linear, 0.0, 1.0);
-    const double c = l <= 0.0031308 ? l * 12.92 : 1.055 * std::pow(l, 1 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(c * 255));
+    return static_cast<int>(std::lround(srgbTransfer::toEncoded(std::clamp(linear, 0.0, 1.0)) * 255));
 }
 
 modColors::ColourValue transform(const Matrix& m, modColors::ColourValue colour) {

@@ -1,5 +1,7 @@
 #include "colour/Contrast.h"
 
+#include "colour/SrgbTransfer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,8 +9,7 @@ namespace contrast {
 
 namespace {
 double linear(int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    return srgbTransfer::toLinear(channel / 255.0);
 }
 } // namespace
 

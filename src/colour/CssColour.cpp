@@ -1,5 +1,7 @@
 #include "colour/CssColour.h"
 
+#include "colour/SrgbTransfer.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -57,22 +59,8 @@ constexpr double AchromaticChroma = 0.000004;
 
 constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 
-// The sRGB transfer function and its inverse, mirrored for negative values.
-double toLinear(double encoded) {
-    const double magnitude = std::abs(encoded);
-    if (magnitude <= 0.04045) {
-        return encoded / 12.92;
-    }
-    return std::copysign(std::pow((magnitude + 0.055) / 1.055, 2.4), encoded);
-}
-
-double toEncoded(double linear) {
-    const double magnitude = std::abs(linear);
-    if (magnitude <= 0.0031308) {
-        return linear * 12.92;
-    }
-    return std::copysign(1.055 * std::pow(magnitude, 1 / 2.4) - 0.055, linear);
-}
+using srgbTransfer::toEncoded;
+using srgbTransfer::toLinear;
 
 double normalisedHue(double degrees) {
     const double hue = std::fmod(degrees, 360.0);

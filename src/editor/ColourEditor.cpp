@@ -123,16 +123,15 @@ void ColourEditor::ShowColour(ColourValue colour) {
         g.InSliderChange = false;
     }
 
+    // The sliders hold the colour even while the hex box holds a code half typed.
+    const QString digits =
+        ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6);
     if (!g.InHexEntry) {
         g.InSliderChange = true;
-        c.txtHex->setText(
-            ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6));
+        c.txtHex->setText(digits);
         g.InSliderChange = false;
     }
-    // The sliders hold the colour even while the hex box holds a code half typed.
-    c.lblCMix->setAccessibleName(
-        QStringLiteral("Preview #") +
-        ChannelsToHtml(c.vsbColor[0]->value(), c.vsbColor[1]->value(), c.vsbColor[2]->value()).right(6));
+    c.lblCMix->setAccessibleName(QStringLiteral("Preview #") + digits);
 
     steps_.safeMatch();
 
