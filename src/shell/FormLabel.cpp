@@ -144,7 +144,10 @@ void FormLabel::setDisplayFilter(DisplayFilter filter) {
 }
 
 modColors::ColourValue FormLabel::drawn(modColors::ColourValue colour) const {
-    const modColors::SystemColourLookup& lookup = systemColours_ ? systemColours_ : systemPalette::colour;
+    // Both sides of the choice are objects of the lookup type: every refresh sets colours, and
+    // a function pointer on one side would build a new lookup at each.
+    static const modColors::SystemColourLookup applicationPalette = systemPalette::colour;
+    const modColors::SystemColourLookup& lookup = systemColours_ ? systemColours_ : applicationPalette;
     const modColors::ColourValue plain = fromQColor(toQColor(colour, lookup));
     return displayFilter_ ? displayFilter_(plain) : plain;
 }
