@@ -2,7 +2,7 @@
 
 #include "editor/ColourEditor.h"
 #include "platform/DesktopServices.h"
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include <QPushButton>
 

@@ -2,7 +2,7 @@
 
 #include "editor/HexPaste.h"
 #include "platform/DesktopServices.h"
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "colour/modColors.h"
-#include "editor/RefreshSteps.h"
+#include "handles/RefreshSteps.h"
 #include "editor/SafeSnapping.h"
-#include "shell/GuardFlags.h"
+#include "widgets/GuardFlags.h"
 
 #include <QHash>
 #include <QSize>

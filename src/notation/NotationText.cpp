@@ -2,32 +2,12 @@
 
 #include "colour/CssColourText.h"
 #include "colour/modColors.h"
-#include "notation/Notations.h"
-#include "notation/StandardColours.h"
+#include "notation/NotationIndex.h"
+#include "notation/StandardColourTable.h"
 
 #include <QLocale>
 
 namespace {
-
-// The standard colour's index, or -1 when the colour is none of the sixteen.
-int standardIndex(modColors::ColourValue colour) {
-    for (int i = 0; i < 16; ++i) {
-        if (StandardColours::QBColor(i) == colour) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-// The terminal's colour codes count red, green, blue as bits 1, 2, 4, the standard colours
-// blue, green, red; the upper eight are the bold ones.
-QString escapeOf(int standard) {
-    const int low = standard & 7;
-    const int terminal = ((low & 1) << 2) | (low & 2) | ((low & 4) >> 2);
-    return QStringLiteral("$e[%1%2m")
-        .arg(30 + terminal)
-        .arg(standard >= 8 ? QStringLiteral(";1") : QString());
-}
 
 QString povRayText(int red, int green, int blue) {
     // Plain digits as in the mask "0.000"; only the decimal separator is the user's own.
@@ -63,30 +43,32 @@ std::optional<int> notationText::notationNamed(const QString& word) {
 
 QString notationText::textOf(int notation, int red, int green, int blue) {
     using modColors::HexByte;
-    const int standard = standardIndex(modColors::RGB(red, green, blue));
+    const int standard = standardColours::indexOf(modColors::RGB(red, green, blue));
     auto hex = [](int channel) { return HexByte(static_cast<modColors::Channel>(channel)); };
     switch (notation) {
-    case Notations::Number:
+    case notation::Number:
         return QString::number(modColors::RGB(red, green, blue));
-    case Notations::Html:
+    case notation::Html:
         return QStringLiteral("#") + hex(red) + hex(green) + hex(blue);
-    case Notations::C:
+    case notation::C:
         return QStringLiteral("0x00") + hex(blue) + hex(green) + hex(red);
-    case Notations::QBColor:
+    case notation::QBColor:
         return standard < 0 ? NotAvailable : QStringLiteral("QBColor( %1 )").arg(standard);
-    case Notations::VB:
+    case notation::VB:
         return QStringLiteral("RGB(%1 ,%2 ,%3)").arg(red).arg(green).arg(blue);
-    case Notations::Esc:
-        return standard < 0 ? NotAvailable : escapeOf(standard);
-    case Notations::PovRay:
+    case notation::Esc:
+        return standard < 0
+                   ? NotAvailable
+                   : QString::fromLatin1(standardColours::Table[static_cast<std::size_t>(standard)].escape);
+    case notation::PovRay:
         return povRayText(red, green, blue);
-    case Notations::CssRgb:
+    case notation::CssRgb:
         return cssColour::cssRgbText({red, green, blue});
-    case Notations::CssHsl:
+    case notation::CssHsl:
         return cssColour::cssHslText({red, green, blue});
-    case Notations::CssOklch:
+    case notation::CssOklch:
         return cssColour::cssOklchText({red, green, blue});
-    case Notations::CssHex:
+    case notation::CssHex:
         return cssColour::cssHexText({red, green, blue});
     default:
         return QString();

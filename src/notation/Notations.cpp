@@ -3,7 +3,7 @@
 #include "notation/NotationText.h"
 #include "notation/StandardColours.h"
 #include "platform/DesktopServices.h"
-#include "shell/Fonts.h"
+#include "widgets/Fonts.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -2,7 +2,7 @@
 
 #include "colour/modColors.h"
 #include "notation/NotationIndex.h"
-#include "shell/GuardFlags.h"
+#include "widgets/GuardFlags.h"
 
 #include <QString>
 #include <array>

@@ -1,43 +1,20 @@
 #include "notation/StandardColours.h"
 
 #include "notation/NotationIndex.h"
+#include "notation/StandardColourTable.h"
 #include "platform/DesktopServices.h"
-#include "shell/CellCopies.h"
-#include "shell/CellKeys.h"
-#include "shell/Twips.h"
+#include "widgets/CellCopies.h"
+#include "widgets/CellKeys.h"
+#include "widgets/Twips.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 
-#include <array>
-
 using namespace modColors;
 
 namespace {
-struct StandardColour {
-    ColourValue value;
-    const char* name;
-    const char* escape;
-};
 
-constexpr std::array<StandardColour, 16> Table{{
-    {RGB(0, 0, 0), "black", "$e[30m"},
-    {RGB(0, 0, 128), "navy", "$e[34m"},
-    {RGB(0, 128, 0), "green", "$e[32m"},
-    {RGB(0, 128, 128), "teal", "$e[36m"},
-    {RGB(128, 0, 0), "maroon", "$e[31m"},
-    {RGB(128, 0, 128), "purple", "$e[35m"},
-    {RGB(128, 128, 0), "olive", "$e[33m"},
-    {RGB(192, 192, 192), "silver", "$e[37m"},
-    {RGB(128, 128, 128), "gray", "$e[30;1m"},
-    {RGB(0, 0, 255), "blue", "$e[34;1m"},
-    {RGB(0, 255, 0), "lime", "$e[32;1m"},
-    {RGB(0, 255, 255), "aqua", "$e[36;1m"},
-    {RGB(255, 0, 0), "red", "$e[31;1m"},
-    {RGB(255, 0, 255), "fuchsia", "$e[35;1m"},
-    {RGB(255, 255, 0), "yellow", "$e[33;1m"},
-    {RGB(255, 255, 255), "white", "$e[37;1m"},
-}};
+using standardColours::Table;
 
 const QString NameSuffix = QStringLiteral(" в буфер");
 const QString NotAvailable = QStringLiteral("Not available");
@@ -62,7 +39,7 @@ void StandardColours::wire(QObject* context) {
 void StandardColours::FillTables() {
     StdColourNames.clear();
     StdEscapes.clear();
-    for (const StandardColour& c : Table) {
+    for (const standardColours::Entry& c : Table) {
         StdColourNames << QString::fromLatin1(c.name);
         StdEscapes << QString::fromLatin1(c.escape);
     }
@@ -127,11 +104,9 @@ void StandardColours::markStandard(int index) {
 void StandardColours::MatchColour(ColourValue colour) {
     // Landing on a standard colour is no pick of it: the colour is shown already, and
     // snapping (with its undo) must survive a refresh or a change of notation that lands here.
-    for (int i = 0; i < 16; ++i) {
-        if (Table[i].value == colour) {
-            markStandard(i);
-            return;
-        }
+    if (const int index = standardColours::indexOf(colour); index >= 0) {
+        markStandard(index);
+        return;
     }
     c.lblStandartColor[StdIndex]->setBorderStyle(0);
     c.cmdColorName->setVisible(false);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "colour/modColors.h"
-#include "shell/GuardFlags.h"
+#include "widgets/GuardFlags.h"
 
 #include <QString>
 #include <QStringList>

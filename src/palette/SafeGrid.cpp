@@ -1,6 +1,6 @@
 #include "palette/SafeGrid.h"
 
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 
 namespace safeGrid {
 

@@ -2,9 +2,9 @@
 
 #include "platform/AppSettings.h"
 #include "platform/StoredNumbers.h"
-#include "shell/CellCopies.h"
-#include "shell/CellKeys.h"
-#include "shell/Views.h"
+#include "widgets/CellCopies.h"
+#include "widgets/CellKeys.h"
+#include "handles/Views.h"
 
 #include <QGroupBox>
 #include <QPushButton>

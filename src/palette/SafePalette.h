@@ -2,8 +2,8 @@
 
 #include "colour/modColors.h"
 #include "palette/SafeGrid.h"
-#include "shell/GuardFlags.h"
-#include "shell/Twips.h"
+#include "widgets/GuardFlags.h"
+#include "widgets/Twips.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,8 +2,8 @@
 
 #include "colour/ColourQt.h"
 #include "colour/Contrast.h"
-#include "shell/Fonts.h"
-#include "shell/FormLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/FormLabel.h"
 
 #include <QActionGroup>
 #include <QMenu>

@@ -3,9 +3,9 @@
 #include "colour/Apca.h"
 #include "colour/Contrast.h"
 #include "platform/DesktopServices.h"
-#include "shell/FormLabel.h"
-#include "shell/PlainToolTip.h"
-#include "shell/Views.h"
+#include "widgets/FormLabel.h"
+#include "widgets/PlainToolTip.h"
+#include "handles/Views.h"
 
 #include <QButtonGroup>
 #include <QMenu>

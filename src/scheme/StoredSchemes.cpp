@@ -4,7 +4,7 @@
 #include "platform/DesktopServices.h"
 #include "platform/StoredNumbers.h"
 #include "scheme/SchemeEditor.h"
-#include "shell/Views.h"
+#include "handles/Views.h"
 
 #include <QComboBox>
 #include <QEvent>

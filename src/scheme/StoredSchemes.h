@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scheme/modReadComboSettigs.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QString>
 #include <QStringList>

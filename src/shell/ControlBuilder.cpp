@@ -1,10 +1,10 @@
 #include "colour/ColourQt.h"
 #include "shell/ControlInventory.h"
 #include "shell/Controls.h"
-#include "shell/Fonts.h"
-#include "shell/FormScrollBar.h"
-#include "shell/PlainToolTip.h"
-#include "shell/Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/FormScrollBar.h"
+#include "widgets/PlainToolTip.h"
+#include "widgets/Twips.h"
 
 #include <QEvent>
 #include <QHash>

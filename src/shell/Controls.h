@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>

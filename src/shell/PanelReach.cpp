@@ -1,6 +1,6 @@
 #include "shell/PanelReach.h"
 
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 
 #include <algorithm>
 

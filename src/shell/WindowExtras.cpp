@@ -2,9 +2,9 @@
 
 #include "platform/DesktopServices.h"
 #include "platform/ProgramTitle.h"
-#include "shell/FormLabel.h"
-#include "shell/MouseMoveHook.h"
-#include "shell/Views.h"
+#include "widgets/FormLabel.h"
+#include "widgets/MouseMoveHook.h"
+#include "handles/Views.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

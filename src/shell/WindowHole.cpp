@@ -3,8 +3,8 @@
 #include "platform/AppSettings.h"
 #include "platform/DesktopServices.h"
 #include "platform/StoredNumbers.h"
-#include "shell/Twips.h"
-#include "shell/Views.h"
+#include "widgets/Twips.h"
+#include "handles/Views.h"
 
 #include <QPushButton>
 #include <QScrollBar>

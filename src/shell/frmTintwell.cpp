@@ -3,13 +3,13 @@
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
 #include "platform/StoredNumbers.h"
-#include "shell/BuiltInImages.h"
+#include "widgets/BuiltInImages.h"
 #include "shell/ControlInventory.h"
 #include "shell/FocusOrder.h"
-#include "shell/Fonts.h"
-#include "shell/MouseMoveHook.h"
+#include "widgets/Fonts.h"
+#include "widgets/MouseMoveHook.h"
 #include "shell/PanelReach.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include "shell/WindowNotices.h"
 
 #include <QCloseEvent>

@@ -12,8 +12,8 @@
 #include "scheme/SchemeEditor.h"
 #include "scheme/StoredSchemes.h"
 #include "shell/Controls.h"
-#include "shell/GuardFlags.h"
-#include "shell/Views.h"
+#include "widgets/GuardFlags.h"
+#include "handles/Views.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
 

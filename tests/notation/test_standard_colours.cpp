@@ -2,7 +2,7 @@
 #include "editor/ColourEditor.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include "support/WindowFixture.h"
 
 #include <QTest>

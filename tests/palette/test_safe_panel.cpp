@@ -3,7 +3,7 @@
 
 #include "palette/SafeGrid.h"
 #include "scheme/SchemeEditor.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 
 #include <QMouseEvent>
 

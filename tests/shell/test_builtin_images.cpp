@@ -1,6 +1,6 @@
 // Images read without Qt's image plugins: the icon, and the frame image Fusion looks up in the
 // pixmap cache.
-#include "shell/BuiltInImages.h"
+#include "widgets/BuiltInImages.h"
 
 #include <QFile>
 #include <QImage>

@@ -5,7 +5,7 @@
 #include "notation/StandardColours.h"
 #include "palette/SafePalette.h"
 #include "scheme/StoredSchemes.h"
-#include "shell/Twips.h"
+#include "widgets/Twips.h"
 #include "shell/frmTintwell.h"
 
 #include <QDir>

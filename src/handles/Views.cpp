@@ -1,4 +1,4 @@
-#include "shell/Views.h"
+#include "handles/Views.h"
 
 void Views::setOuterWidthTwips(int twips) {
     width_ = twips;

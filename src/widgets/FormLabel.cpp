@@ -1,9 +1,9 @@
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include "colour/ColourQt.h"
 #include "colour/Contrast.h"
 #include "platform/SystemPalette.h"
-#include "shell/PressableLabelAccessible.h"
+#include "widgets/PressableLabelAccessible.h"
 
 #include <QAccessible>
 #include <QFontInfo>

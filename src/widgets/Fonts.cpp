@@ -1,4 +1,4 @@
-#include "shell/Fonts.h"
+#include "widgets/Fonts.h"
 
 #include <QFontMetrics>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "shell/PressableLabelAccessible.h"
+#include "widgets/PressableLabelAccessible.h"
 
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include <QAccessibleWidget>
 

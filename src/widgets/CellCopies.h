@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 // The standard and safe cells beyond the first are made at run time, each a copy of cell 0.
 namespace cellCopies {

@@ -1,4 +1,4 @@
-#include "shell/BuiltInImages.h"
+#include "widgets/BuiltInImages.h"
 
 #include <QDateTime>
 #include <QFileInfo>

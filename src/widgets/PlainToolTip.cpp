@@ -1,4 +1,4 @@
-#include "shell/PlainToolTip.h"
+#include "widgets/PlainToolTip.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -1,4 +1,4 @@
-#include "shell/FormScrollBar.h"
+#include "widgets/FormScrollBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "shell/CellKeys.h"
+#include "widgets/CellKeys.h"
 
-#include "shell/FormLabel.h"
+#include "widgets/FormLabel.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
