@@ -44,7 +44,7 @@ for size in "${sizes[@]}"; do
     start_xvfb "$size"
     for round in $(seq "$rounds"); do
         for k in "${!names[@]}"; do
-            ms=$(QT_QPA_PLATFORM=xcb "${programs[$k]}" --benchmark_filter='^PickerOnScreen$' \
+            ms=$(QT_QPA_PLATFORM=xcb "${programs[$k]}" --benchmark_filter='^PickerOnScreen/' \
                 --benchmark_format=csv 2>/dev/null | awk -F, '$1 ~ /PickerOnScreen/ {print $3}')
             [ -n "$ms" ] || { echo "${names[$k]} gave no figure at $size" >&2; exit 1; }
             echo "$size ${names[$k]} $ms" >>"$work/results"
