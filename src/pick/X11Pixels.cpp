@@ -1,6 +1,7 @@
 #include "pick/X11Pixels.h"
 
-#include <QGuiApplication>
+#include "pick/X11Connection.h"
+
 #include <QSysInfo>
 #include <bit>
 #include <cstdlib>
@@ -11,11 +12,6 @@
 #include <xcb/xcb.h>
 
 namespace {
-
-xcb_connection_t* connection() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
 
 // How the server lays out the pixels of one depth.
 struct Layout {
@@ -111,7 +107,7 @@ QList<QImage> x11Pixels::read(const QList<QRect>& areas) {
         image.fill(Qt::black);
         images.append(image);
     }
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = x11Connection();
     if (c == nullptr) {
         return images;
     }
