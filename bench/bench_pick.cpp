@@ -85,6 +85,26 @@ void LoupeRedrawPerMove(benchmark::State& state) {
 }
 BENCHMARK(LoupeRedrawPerMove)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
 
+// The pointer sweeping along the screen 8 pixels a move, a new row each time round, so that
+// the squares it reaches are read as it goes: the time of one move, reading included.
+void SweepPerMove(benchmark::State& state) {
+    auto* picker = new X11Picker([](const PickOutcome&) {});
+    picker->start();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QPoint pointer = screen.topLeft() + QPoint(0, 30);
+    for (auto _ : state) {
+        pointer.rx() += 8;
+        if (pointer.x() >= screen.right()) {
+            pointer = {screen.left(), screen.top() + (pointer.y() - screen.top() + 150) % screen.height()};
+        }
+        picker->follow(pointer);
+        QCoreApplication::processEvents();
+    }
+    cancel(picker->loupe());
+}
+BENCHMARK(SweepPerMove)->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
 } // namespace
 
 int main(int argc, char** argv) {
