@@ -2,6 +2,7 @@
 // of the pointer costs the processor (reading the pixels round it, moving and redrawing the
 // loupe). Needs an X server:
 //   bash tests/support/on_xvfb.sh build/bench/bench_pick
+// bench/pick_sizes.sh runs it on screens of three sizes, beside an earlier build.
 #include "pick/FrozenScreens.h"
 #include "pick/Loupe.h"
 #include "pick/X11Picker.h"
@@ -55,14 +56,18 @@ void PickerOnScreen(benchmark::State& state) {
 }
 BENCHMARK(PickerOnScreen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(30);
 
-// Reading one whole screen, the larger part of appearing.
-void ReadOneScreen(benchmark::State& state) {
+// Reading what appearing needs: the pixels round the pointer and under the loupe beside it.
+void ReadNearThePointer(benchmark::State& state) {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint pointer = screen.center();
+    const QRect cover =
+        FrozenScreens::nativeRectOf(QRect(Loupe::placeBeside(pointer, screen), Loupe::loupeSize()));
     for (auto _ : state) {
         FrozenScreens screens;
-        screens.freeze(QGuiApplication::primaryScreen());
+        benchmark::DoNotOptimize(screens.around(pointer, Loupe::Radius, cover));
     }
 }
-BENCHMARK(ReadOneScreen)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadNearThePointer)->Unit(benchmark::kMicrosecond);
 
 // The pointer going back and forth between two places far apart, so the loupe moves each time.
 void LoupeRedrawPerMove(benchmark::State& state) {
@@ -79,6 +84,26 @@ void LoupeRedrawPerMove(benchmark::State& state) {
     cancel(picker->loupe());
 }
 BENCHMARK(LoupeRedrawPerMove)->MeasureProcessCPUTime()->Unit(benchmark::kMicrosecond);
+
+// The pointer sweeping along the screen 8 pixels a move, a new row each time round, so that
+// the squares it reaches are read as it goes: the time of one move, reading included.
+void SweepPerMove(benchmark::State& state) {
+    auto* picker = new X11Picker([](const PickOutcome&) {});
+    picker->start();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QPoint pointer = screen.topLeft() + QPoint(0, 30);
+    for (auto _ : state) {
+        pointer.rx() += 8;
+        if (pointer.x() >= screen.right()) {
+            pointer = {screen.left(), screen.top() + (pointer.y() - screen.top() + 150) % screen.height()};
+        }
+        picker->follow(pointer);
+        QCoreApplication::processEvents();
+    }
+    cancel(picker->loupe());
+}
+BENCHMARK(SweepPerMove)->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
 } // namespace
 

@@ -23,10 +23,8 @@ X11Picker::X11Picker(PickDone done) : done_(std::move(done)), loupe_(std::make_u
 X11Picker::~X11Picker() = default;
 
 void X11Picker::start() {
-    const QPoint pointer = pointerPixel(QCursor::pos());
-    // Read before the loupe shows, so that it never sees itself.
-    screens_.freeze(FrozenScreens::screenWithPixel(pointer));
-    follow(pointer);
+    // Reads the pixels round the pointer and under the loupe before the loupe shows.
+    follow(pointerPixel(QCursor::pos()));
     loupe_->show();
     loupe_->raise();
     // Grabbing the pointer with the loupe's cross cursor shows that cursor over every window.
@@ -47,8 +45,10 @@ void X11Picker::follow(QPoint native) {
     const QPointF logical = FrozenScreens::logicalAt(native);
     const QScreen* screen = FrozenScreens::screenWithPixel(native);
     const QRect area = screen ? screen->geometry() : QRect();
-    // Any screen not read yet is read here, before the loupe moves onto it.
-    loupe_->showAround(screens_.around(native_, Loupe::Radius), logical, area);
+    // What the loupe is about to cover is read while it still lies elsewhere.
+    const QRect cover =
+        FrozenScreens::nativeRectOf(QRect(Loupe::placeBeside(logical, area), Loupe::loupeSize()));
+    loupe_->showAround(screens_.around(native_, Loupe::Radius, cover), logical, area);
 }
 
 bool X11Picker::eventFilter(QObject* watched, QEvent* event) {

@@ -1,18 +1,12 @@
 #include "pick/X11Pointer.h"
 
-#include <QGuiApplication>
+#include "pick/X11Connection.h"
+
 #include <cstdlib>
 #include <xcb/xcb.h>
 
-namespace {
-xcb_connection_t* connection() {
-    const auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->connection() : nullptr;
-}
-} // namespace
-
 std::optional<QPoint> x11Pointer::pixel() {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = x11Connection();
     if (c == nullptr) {
         return std::nullopt;
     }
@@ -29,7 +23,7 @@ std::optional<QPoint> x11Pointer::pixel() {
 }
 
 bool x11Pointer::nudge(QPoint pixels) {
-    xcb_connection_t* c = connection();
+    xcb_connection_t* c = x11Connection();
     if (c == nullptr) {
         return false;
     }

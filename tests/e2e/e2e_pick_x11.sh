@@ -2,9 +2,9 @@
 # Tintwell's own picker on X11 (openbox, a desktop portal without a colour picker): the root
 # window shows a pattern whose every pixel tells where it is; `tintwell --pick` picks the pixel
 # under a click, Enter picks after the arrow keys moved the pointer, Escape and the right button
-# cancel; the loupe shows the pixels round the pointer; a pixel seen through Tintwell's own hole
-# is picked; on two screens at scale 1.25 each pixel is still reached. Native Wayland without a
-# portal's picker: one line on standard error, status 2.
+# cancel; the loupe shows the pixels round the pointer, never itself nor what it left unrepainted;
+# a pixel seen through Tintwell's own hole is picked; on two screens at scale 1.25 each pixel is
+# still reached. Native Wayland without a portal's picker: one line on standard error, status 2.
 source "$(dirname "$0")/portal_bus.sh"
 # The real portal with no backend: it offers no Screenshot interface.
 on_portal_bus true openbox "$0" "$@"
@@ -12,6 +12,16 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/shapes.sh"
 source "$(dirname "$0")/pick.sh"
 export QT_QPA_PLATFORM=xcb
+
+# The 11 x 11 colours round (x, y) in a screenshot, row by row, one a line.
+screen_square() {
+    convert "$1" -crop "11x11+$(($2 - 5))+$(($3 - 5))" +repage -depth 8 txt:- | awk 'NR > 1 {print $3}'
+}
+# The colours the loupe beside a pointer at (x, y) shows, from the middle of each of its cells.
+loupe_cells() {
+    convert "$1" -crop "88x88+$(($2 + 20 + 1))+$(($3 + 20 + 1))" +repage -depth 8 txt:- |
+        awk -F'[,:]' 'NR > 1 && $1 % 8 == 4 && $2 % 8 == 4 {split($0, f, " "); print f[3]}'
+}
 
 start_desktop
 show_pattern
@@ -60,6 +70,26 @@ PICK_ENV=()
 # What shows through Tintwell's own hole is the screen behind it, and is picked.
 start_tintwell
 read -r ox oy < <(window_origin)
+
+# The loupe never shows itself: the pointer moves into where the loupe just lay, over Tintwell's
+# window, stopped so that nothing there repaints; the loupe shows the 11 x 11 pixels that were
+# there before picking began.
+import -window root "$WORK/before.png"
+xdotool mousemove $((ox + 30)) $((oy + 30))
+start_pick
+await_loupe
+kill -STOP "$TW_PID"
+px=$((ox + 30 + 20 + 45)) py=$((oy + 30 + 20 + 55))
+xdotool mousemove "$px" "$py"
+sleep 0.4
+import -window root "$WORK/moved.png"
+kill -CONT "$TW_PID"
+[ "$(loupe_cells "$WORK/moved.png" "$px" "$py" | wc -l)" = 121 ] || fail "the loupe's 11 x 11 cells were not found"
+[ "$(loupe_cells "$WORK/moved.png" "$px" "$py")" = "$(screen_square "$WORK/before.png" "$px" "$py")" ] ||
+    fail "the loupe over its own old place shows $(loupe_cells "$WORK/moved.png" "$px" "$py" | sort | uniq -c | sort -rn | head -3 | tr '\n' ' '), not the window beneath"
+xdotool key Escape
+expect_pick 1 "" "the loupe over where it lay"
+
 hx=$((ox + 292)) hy=$((oy + 103))
 start_pick
 await_loupe
