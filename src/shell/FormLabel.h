@@ -60,6 +60,11 @@ class FormLabel : public QLabel {
     // the focus.
     void setPressable(bool pressable);
     bool isPressable() const { return pressable_; }
+    // What the border of a pressable label tells assistive tools: nothing (a plain button), a
+    // switch that is on or off, or the chosen one of a set of cells.
+    enum class BorderMeans { Nothing, OnOff, ChosenOfSet };
+    void setBorderMeans(BorderMeans means) { borderMeans_ = means; }
+    BorderMeans borderMeans() const { return borderMeans_; }
     // What the mouse button (1 left, 2 right) raises, without the mouse.
     void pressAs(int button);
 
@@ -71,6 +76,7 @@ class FormLabel : public QLabel {
     void doubleClicked();
     void mouseUp(int button, int shift);
     void mouseMoved();
+    void borderStyleChanged();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -100,5 +106,6 @@ class FormLabel : public QLabel {
     bool applyingColours_ = false;
     bool outlined_ = false;
     bool pressable_ = false;
+    BorderMeans borderMeans_ = BorderMeans::Nothing;
     QString tag_;
 };
