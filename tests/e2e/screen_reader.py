@@ -154,6 +154,10 @@ def walk():
     step(["Right"], r"Order red, blue, green")
     step(["shift+Tab"], r"#336699", forbidden=r"#33CC66", what="back into the safe cells")
     heard_last(r"^selected radio button", "#336699 as selected after the new order")
+    # Space picks a cell, and its new state is heard.
+    step(["Right"], r"#339999")
+    heard_last(r"^not selected radio button", "#339999 as not selected")
+    step(["space"], r"^selected", forbidden=r"not selected", what="Space picks #339999")
 
 
 
