@@ -55,9 +55,9 @@ class FormLabel : public QLabel {
 
     // Makes the label a keyboard stop that answers like a button: Space or Enter raise what a
     // left click raises, the menu key (or Shift+F10) what a right button release raises, and a
-    // focus mark shows while it has the focus. Assistive tools see a button whose border is its
-    // on/off state. Whether Tab stops at it is its focus policy, set apart; a click never takes
-    // the focus.
+    // focus mark shows while it has the focus. Assistive tools see a button, or what
+    // setBorderMeans makes of it. Whether Tab stops at it is its focus policy, set apart; a click
+    // never takes the focus.
     void setPressable(bool pressable);
     bool isPressable() const { return pressable_; }
     // What the border of a pressable label tells assistive tools: nothing (a plain button), a
