@@ -12,6 +12,7 @@ from listen import Orca, key  # noqa: E402
 
 WORK = os.environ["WORK"]
 faults = []
+last_said = []
 orca = Orca(WORK)
 
 
@@ -29,9 +30,6 @@ def step(keys, expected, forbidden=None, what=None):
     print(f"{label:<24} {heard}", flush=True)
     last_said[:] = said
     return said
-
-
-last_said = []
 
 
 def where_am_i(expected, forbidden, what):
@@ -88,6 +86,13 @@ def walk():
     step(["Tab"], r"SF >> push button")
     step(["Tab"], r"Safe Pallette check box not checked")
     step(["Tab"], r"Colour dialog push button")
+    # And back round by Shift+Tab, entering the cells at the marked one again.
+    for expected in (r"Safe Pallette check box", r"SF >> push button", r"Help page push button",
+                     r"On Top check box", r"push button", r"\bgray\b", r"Tag Editor >> push button",
+                     r"To clipboard push button", r"Notation: Number combo box", r"HTML code",
+                     r"Copy code, store or recall colour check box", r"Dark to light scroll bar",
+                     r"Blue scroll bar", r"Green scroll bar", r"Red scroll bar", r"Colour dialog push button"):
+        step(["shift+Tab"], expected, forbidden=r"\bsilver\b|\bblue\b" if expected == r"\bgray\b" else None)
 
     # Flat review, the window compact: it reads what is shown, and a line that is only drawn
     # (the double line under the notation field) is no object of its own.

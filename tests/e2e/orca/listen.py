@@ -68,7 +68,7 @@ class Orca:
         self.read = len(lines)
         return new
 
-    def wait(self, pattern, timeout=15.0, quiet=0.8):
+    def wait(self, pattern, timeout=15.0, quiet=0.6):
         """Waits until something said since the last call matches pattern, then until Orca has
         been quiet for a moment, and returns all that was said since the last call."""
         start = self.read
@@ -86,7 +86,7 @@ class Orca:
         self.read = len(lines)
         return found, lines[start:]
 
-    def settle(self, quiet=0.8):
+    def settle(self, quiet=0.6):
         """Returns once Orca has said nothing new for `quiet` seconds."""
         count = len(self._lines())
         last_change = time.monotonic()
