@@ -15,6 +15,7 @@ PACKAGES=(
     weston qt6-wayland xcompmgr
     dbus-daemon xdg-desktop-portal python3-dbus python3-gi # picking through the desktop portal (tests)
     at-spi2-core gir1.2-atspi-2.0 # reading the accessibility tree (tests)
+    orca # what the screen reader says (tests)
     clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)
 )
 

@@ -6,8 +6,11 @@
 #include "widgets/PlainToolTip.h"
 #include "widgets/Twips.h"
 
+#include <QComboBox>
 #include <QEvent>
+#include <QFocusFrame>
 #include <QHash>
+#include <QLabel>
 
 namespace inventory {
 
@@ -39,6 +42,9 @@ QWidget* makeLabel(QWidget* parent, const ControlSpec& row,
     auto* label = new FormLabel(parent);
     // Before its caption: assistive tools take the label's kind when it first changes.
     label->setPressable(row.flags & Pressable);
+    if (row.flags & Switch) {
+        label->setBorderMeans(FormLabel::BorderMeans::OnOff);
+    }
     if (row.flags & Pressable) {
         label->setFocusPolicy(Qt::TabFocus);
     }
@@ -99,6 +105,33 @@ void giveSmallIndicator(QWidget* button, QLatin1String className) {
         QStringLiteral("%1 { spacing: 3px; } %1::indicator { width: 11px; height: 11px; }").arg(className));
 }
 
+// A line that is only drawn. Qt leaves focus frames out of what it shows assistive tools, so a
+// screen reader's review does not stop at a one-pixel object; the line paints its background
+// alone and lets the mouse through to the window, as a plain frame would leave it unanswered.
+class DrawnLine : public QFocusFrame {
+  public:
+    explicit DrawnLine(QWidget* parent) : QFocusFrame(parent) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+// Screen readers on this desktop read a list box by its buddy label, neither by a name set on it
+// nor by its entry once it has a label: the label tells both, "Notation: HTML". It is never
+// shown, so the list keeps its looks and the window its captions.
+void giveUnshownBuddyLabel(QComboBox* list, const QString& name) {
+    auto* label = new QLabel(list->parentWidget());
+    label->setTextFormat(Qt::PlainText);
+    label->setObjectName(list->objectName() + QStringLiteral("Name"));
+    label->setBuddy(list);
+    label->hide();
+    const auto tell = [label, name](const QString& entry) {
+        label->setText(entry.isEmpty() ? name : name + QStringLiteral(": ") + entry);
+    };
+    tell(list->currentText());
+    QObject::connect(list, &QComboBox::currentTextChanged, label, tell);
+}
+
 QWidget* makeWidget(QWidget* parent, const ControlSpec& row,
                     const modColors::SystemColourLookup& systemColours) {
     const QString caption = QString::fromUtf8(row.caption);
@@ -155,7 +188,7 @@ QWidget* makeWidget(QWidget* parent, const ControlSpec& row,
         return text;
     }
     case Kind::Line: {
-        auto* line = new QFrame(parent);
+        auto* line = new DrawnLine(parent);
         line->setAutoFillBackground(true);
         setColours(line, row, QPalette::WindowText, QPalette::Window, systemColours);
         return line;
@@ -188,6 +221,9 @@ std::vector<QWidget*> build(QWidget* window, Controls& controls, Panel panel,
         }
         if (*row.accessibleName) {
             w->setAccessibleName(QString::fromUtf8(row.accessibleName));
+            if (row.kind == Kind::Combo) {
+                giveUnshownBuddyLabel(static_cast<QComboBox*>(w), w->accessibleName());
+            }
         }
         if (row.kind == Kind::Frame) {
             frames.insert(row.name, w);

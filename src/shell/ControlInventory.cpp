@@ -247,7 +247,7 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                             "Keys: Space copies, the menu key stores or recalls",
                  .accessibleName = "Copy code, store or recall colour",
                  .points = 15,
-                 .flags = Bold | Mono | Transparent | FitInRoom | Pressable,
+                 .flags = Bold | Mono | Transparent | FitInRoom | Pressable | Switch,
                  .bind = into(c.lblH)});
     t.push_back({.name = "txtHex",
                  .kind = Kind::TextBox,

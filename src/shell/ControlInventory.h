@@ -44,7 +44,8 @@ enum Flag : unsigned {
     HandCursor = 1u << 12, // pointer over the control is a hand
     Outlined = 1u << 13,   // caption gets a contrasting halo where its colour is faint
     FitInRoom = 1u << 14,  // label fitted to its text within width x height, its font smaller if it must
-    Pressable = 1u << 15   // label answers Space, Enter and the menu key as the mouse buttons
+    Pressable = 1u << 15,  // label answers Space, Enter and the menu key as the mouse buttons
+    Switch = 1u << 16      // a pressable label's border is on or off, and is read so
 };
 
 constexpr modColors::ColourValue Unset = -2;

@@ -54,7 +54,7 @@ void rows::schemeEditorPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .toolTip = "Click to switch  the thickness. Keys: Space switches it",
                  .accessibleName = "Bold samples",
                  .points = 9.75,
-                 .flags = Border | Bold | Transparent | FitInRoom | Pressable,
+                 .flags = Border | Bold | Transparent | FitInRoom | Pressable | Switch,
                  .bind = into(c.lblBold)});
     t.push_back({.name = "cboStore",
                  .kind = Kind::Combo,

@@ -43,10 +43,10 @@ struct Controls {
     QComboBox* cboWhat = nullptr;
     QLineEdit* txtDec = nullptr;
     QPushButton* cmdSend = nullptr;
-    QFrame* liLight = nullptr;
-    QFrame* liDark = nullptr;
-    QFrame* liL2 = nullptr;
-    QFrame* liD2 = nullptr;
+    QWidget* liLight = nullptr;
+    QWidget* liDark = nullptr;
+    QWidget* liL2 = nullptr;
+    QWidget* liD2 = nullptr;
     QPushButton* cmdTagEditor = nullptr;
     QCheckBox* chkOnTop = nullptr;
     FormLabel* lblURL = nullptr;

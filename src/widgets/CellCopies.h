@@ -10,6 +10,7 @@ namespace cellCopies {
 inline FormLabel* copyOf(const FormLabel& cell0, QWidget* parent, const QString& name) {
     auto* cell = new FormLabel(parent);
     cell->setPressable(cell0.isPressable());
+    cell->setBorderMeans(cell0.borderMeans());
     cell->setObjectName(name);
     cell->setSystemColours(cell0.systemColours());
     cell->setFont(cell0.font());

@@ -2,8 +2,9 @@
 
 #include "widgets/FormLabel.h"
 
-#include <QFocusEvent>
+#include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -15,9 +16,25 @@ class CellGroup : public QObject {
         : QObject(cells.front()->parent()), cells_(std::move(cells)) {
         for (FormLabel* cell : cells_) {
             cell->setFocusPolicy(Qt::NoFocus);
+            cell->setBorderMeans(FormLabel::BorderMeans::ChosenOfSet);
             cell->installEventFilter(this);
+            connect(cell, &FormLabel::borderStyleChanged, this, &CellGroup::stopAtMarkedWhileAway);
+            // Cells go with their panel, all together: a group that lost one looks at none.
+            connect(cell, &QObject::destroyed, this, [this] {
+                cells_.clear();
+                stop_ = nullptr;
+                lastVisited_ = nullptr;
+            });
         }
         makeStop(cells_.front());
+        stopAtMarkedWhileAway();
+        // The stop is moved before Tab comes back: moving the focus on from the cell Tab chose
+        // would tell a screen reader of two cells, the wrong one last.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+            if (to != nullptr && isCell(from) && !isCell(to)) {
+                stopAtMarkedWhileAway();
+            }
+        });
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -27,13 +44,7 @@ class CellGroup : public QObject {
         }
         auto* cell = static_cast<FormLabel*>(watched);
         if (event->type() == QEvent::FocusIn) {
-            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            FormLabel* marked = markedCell();
-            if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) && marked != nullptr &&
-                marked != cell) {
-                marked->setFocus(reason);
-                return false;
-            }
+            lastVisited_ = cell;
             makeStop(cell);
         } else if (event->type() == QEvent::KeyPress) {
             return moveFocus(cell, static_cast<QKeyEvent*>(event));
@@ -44,6 +55,7 @@ class CellGroup : public QObject {
   private:
     std::vector<FormLabel*> cells_;
     FormLabel* stop_ = nullptr;
+    FormLabel* lastVisited_ = nullptr;
 
     void makeStop(FormLabel* cell) {
         if (stop_ == cell) {
@@ -54,6 +66,23 @@ class CellGroup : public QObject {
         }
         cell->setFocusPolicy(Qt::TabFocus);
         stop_ = cell;
+    }
+
+    bool isCell(const QWidget* w) const {
+        return w != nullptr && std::find(cells_.begin(), cells_.end(), w) != cells_.end();
+    }
+
+    // Tab enters at the marked cell, else at the cell last visited; while the focus is among
+    // the cells the arrows move the stop.
+    void stopAtMarkedWhileAway() {
+        if (isCell(QApplication::focusWidget())) {
+            return;
+        }
+        if (FormLabel* marked = markedCell()) {
+            makeStop(marked);
+        } else if (lastVisited_ != nullptr) {
+            makeStop(lastVisited_);
+        }
     }
 
     FormLabel* markedCell() const {

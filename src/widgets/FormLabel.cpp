@@ -39,6 +39,7 @@ void FormLabel::setBorderStyle(int style) {
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
     }
+    emit borderStyleChanged();
 }
 
 void FormLabel::setPressable(bool pressable) {

@@ -55,11 +55,16 @@ class FormLabel : public QLabel {
 
     // Makes the label a keyboard stop that answers like a button: Space or Enter raise what a
     // left click raises, the menu key (or Shift+F10) what a right button release raises, and a
-    // focus mark shows while it has the focus. Assistive tools see a button whose border is its
-    // on/off state. Whether Tab stops at it is its focus policy, set apart; a click never takes
-    // the focus.
+    // focus mark shows while it has the focus. Assistive tools see a button, or what
+    // setBorderMeans makes of it. Whether Tab stops at it is its focus policy, set apart; a click
+    // never takes the focus.
     void setPressable(bool pressable);
     bool isPressable() const { return pressable_; }
+    // What the border of a pressable label tells assistive tools: nothing (a plain button), a
+    // switch that is on or off, or the chosen one of a set of cells.
+    enum class BorderMeans { Nothing, OnOff, ChosenOfSet };
+    void setBorderMeans(BorderMeans means) { borderMeans_ = means; }
+    BorderMeans borderMeans() const { return borderMeans_; }
     // What the mouse button (1 left, 2 right) raises, without the mouse.
     void pressAs(int button);
 
@@ -71,6 +76,7 @@ class FormLabel : public QLabel {
     void doubleClicked();
     void mouseUp(int button, int shift);
     void mouseMoved();
+    void borderStyleChanged();
 
   protected:
     void changeEvent(QEvent* event) override;
@@ -100,5 +106,6 @@ class FormLabel : public QLabel {
     bool applyingColours_ = false;
     bool outlined_ = false;
     bool pressable_ = false;
+    BorderMeans borderMeans_ = BorderMeans::Nothing;
     QString tag_;
 };

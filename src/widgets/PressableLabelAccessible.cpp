@@ -18,12 +18,28 @@ class PressableLabel : public QAccessibleWidget {
         return text;
     }
 
+    // Screen readers read no state on a plain button: a label whose border is a state is a
+    // check box (on or off) or an option button (the chosen one of its cells).
+    QAccessible::Role role() const override {
+        switch (label()->borderMeans()) {
+        case FormLabel::BorderMeans::OnOff:
+            return QAccessible::CheckBox;
+        case FormLabel::BorderMeans::ChosenOfSet:
+            return QAccessible::RadioButton;
+        case FormLabel::BorderMeans::Nothing:
+            break;
+        }
+        return QAccessible::Button;
+    }
+
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         // Only one cell of a palette is a Tab stop at a time, yet every cell takes the focus.
         s.focusable = true;
-        s.checkable = true;
-        s.checked = label()->borderStyle() == 1;
+        if (label()->borderMeans() != FormLabel::BorderMeans::Nothing) {
+            s.checkable = true;
+            s.checked = label()->borderStyle() == 1;
+        }
         return s;
     }
 

@@ -20,6 +20,10 @@ LOOPS = [(0, 1, 2), (0, 2, 1), (1, 0, 2), (1, 2, 0), (2, 0, 1), (2, 1, 0)]
 STANDARD = ["black", "navy", "green", "teal", "maroon", "purple", "olive", "silver", "gray", "blue",
             "lime", "aqua", "red", "fuchsia", "yellow", "white"]
 BUTTONS = ("push button", "toggle button")
+# Screen readers read a state only on these: "#" and "Bold" are on or off, a cell is the chosen
+# one of its set or not.
+SWITCHES = ("check box",)
+CELLS = ("radio button",)
 faults = []
 
 
@@ -86,6 +90,12 @@ def press(node):
     time.sleep(0.4)
 
 
+def labels_of(node):
+    return [relation.get_target(i).get_name() for relation in node.get_relation_set()
+            if relation.get_relation_type() == Atspi.RelationType.LABELLED_BY
+            for i in range(relation.get_n_targets())]
+
+
 def children_named(node):
     return [node.get_child_at_index(i).get_name() for i in range(node.get_child_count())]
 
@@ -106,13 +116,16 @@ def main():
     expected_roles = {"HTML code": ("text",), "Preview #808080": ("label",), "Colour dialog": BUTTONS,
                       # A combo box's name on this desktop is its current entry.
                       "Number": ("combo box",), "Colour in the notation": ("text",),
-                      "Copy code, store or recall colour": BUTTONS, "Help page": BUTTONS}
+                      "Copy code, store or recall colour": SWITCHES, "Help page": BUTTONS}
     for name, roles in expected_roles.items():
         by_name(nodes, name, roles)
     check(Atspi.Text.get_text(by_name(nodes, "HTML code"), 0, -1) == "808080", "the hex box's text")
+    # Screen readers read a list box by the label it is labelled by: what it is and its entry.
+    check(labels_of(by_name(nodes, "Number", ("combo box",))) == ["Notation: Number"],
+          f"the notation list is labelled {labels_of(by_name(nodes, 'Number', ('combo box',)))}")
 
     # The standard cells by their colours, in the order they lie; grey's is marked.
-    cells = [n for n in nodes if n.get_name() in STANDARD and n.get_role_name() in BUTTONS]
+    cells = [n for n in nodes if n.get_name() in STANDARD and n.get_role_name() in CELLS]
     check([c.get_name() for c in cells] == STANDARD, f"standard cells: {[c.get_name() for c in cells]}")
     marked = [c.get_name() for c in cells if c.get_state_set().contains(Atspi.StateType.CHECKED)]
     check(marked == ["gray"], f"marked standard cells: {marked}")

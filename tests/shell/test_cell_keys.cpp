@@ -10,13 +10,7 @@ namespace {
 
 class CellKeys : public WindowTest {
   protected:
-    frmTintwell& shown() {
-        frmTintwell& f = open();
-        f.show();
-        f.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
-        return f;
-    }
+    frmTintwell& shown() { return openActive(); }
     static QWidget* focused() { return QApplication::focusWidget(); }
     static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(focused(), key, modifiers);

@@ -1,5 +1,7 @@
 #include "support/WindowFixture.h"
 
+#include <QTest>
+
 QApplication& testApplication() {
     return *static_cast<QApplication*>(QCoreApplication::instance());
 }
@@ -17,6 +19,14 @@ void WindowTest::TearDown() {
 frmTintwell& WindowTest::open() {
     form = std::make_unique<frmTintwell>(*store, desktop);
     return *form;
+}
+
+frmTintwell& WindowTest::openActive() {
+    frmTintwell& f = open();
+    f.show();
+    f.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&f));
+    return f;
 }
 
 void WindowTest::close() {

@@ -21,6 +21,8 @@ class WindowTest : public ::testing::Test {
     void TearDown() override;
 
     frmTintwell& open();
+    // Opens the window, shows it and waits until it is active, so that keys and focus reach it.
+    frmTintwell& openActive();
     frmTintwell& restart();
     void close();
 
