@@ -17,7 +17,7 @@ class ScreenPicking {
   public:
     static inline const QString MenuText = QStringLiteral("&Pick from screen");
     static inline const QString CancelText = QStringLiteral("&Cancel picking");
-    static inline const QString PendingTitle = QStringLiteral("%1: picking a colour (Escape cancels)");
+    static inline const QString PendingTitle = QStringLiteral("%1: picking (Esc cancels)");
 
     ScreenPicking(QWidget* window, ColourEditor& editor, DesktopServices& desktop)
         : window_(window), editor_(editor), desktop_(desktop) {}

@@ -118,7 +118,7 @@ closed=$(grep -c '^Close' "$PORTAL_TEST_LOG" || true)
 for cancel_key in Escape ctrl+p; do
     xdotool key --window "$WID" ctrl+p
     sleep 0.8
-    [ "$(xdotool getwindowname "$WID")" = "Tintwell: picking a colour (Escape cancels)" ] ||
+    [ "$(xdotool getwindowname "$WID")" = "Tintwell: picking (Esc cancels)" ] ||
         fail "the title does not tell the pending pick: $(xdotool getwindowname "$WID")"
     xdotool key --window "$WID" "$cancel_key"
     sleep 0.8
