@@ -74,12 +74,13 @@ CancelPick pickFromScreen(QWidget* parentOrNull, PickDone done) {
             return;
         }
         underWay->cancelled = true;
-        if (underWay->portal) {
-            underWay->portal->cancel();
-        } else if (underWay->own) {
+        // The own picker comes only after the portal has told it offers none (it may not be gone yet).
+        if (underWay->own) {
             // Ends the own picker as its Escape key does, letting go of the pointer and keyboard.
             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
             QCoreApplication::sendEvent(&underWay->own->loupe(), &escape);
+        } else if (underWay->portal) {
+            underWay->portal->cancel();
         }
     };
 }
