@@ -14,6 +14,7 @@ PACKAGES=(
     xvfb xauth openbox xdotool xclip wmctrl x11-utils x11-xserver-utils imagemagick
     weston qt6-wayland xcompmgr
     dbus-daemon xdg-desktop-portal python3-dbus python3-gi # picking through the desktop portal (tests)
+    sway swaybg pipewire pipewire-bin xdg-desktop-portal-wlr xdg-desktop-portal-gtk slurp grim wtype dbus-bin # the wlroots picker (tests)
     at-spi2-core gir1.2-atspi-2.0 # reading the accessibility tree (tests)
     orca # what the screen reader says (tests)
     clang libclang-rt-14-dev # the fuzz build (scripts/fuzz.sh)

@@ -4,7 +4,8 @@
 # under a click, Enter picks after the arrow keys moved the pointer, Escape and the right button
 # cancel; the loupe shows the pixels round the pointer, never itself nor what it left unrepainted;
 # a pixel seen through Tintwell's own hole is picked; on two screens at scale 1.25 each pixel is
-# still reached. Native Wayland without a portal's picker: one line on standard error, status 2.
+# still reached. Native Wayland without a portal's picker: one line on standard error naming what
+# is missing, status 2. SIGTERM while the loupe is up is a cancel.
 source "$(dirname "$0")/portal_bus.sh"
 # The real portal with no backend: it offers no Screenshot interface.
 on_portal_bus true openbox "$0" "$@"
@@ -58,6 +59,12 @@ start_pick
 await_loupe
 xdotool mousemove 300 300 click 3
 expect_pick 1 "" "right button"
+
+# SIGTERM while the loupe is up ends the pick as a cancel.
+start_pick
+await_loupe
+kill -TERM "$PICK_PID"
+expect_pick 1 "" "SIGTERM with the loupe up"
 
 # Without any session bus the own picker serves as well.
 PICK_ENV=(DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/no-bus)
@@ -123,5 +130,6 @@ start_weston
 PICK_ENV=(DISPLAY= QT_QPA_PLATFORM=wayland)
 start_pick
 expect_pick 2 "" "native Wayland without a portal's picker"
-grep -q 'xdg-desktop-portal-' "$WORK/pick.err" || fail "the complaint does not say what to install: $(cat "$WORK/pick.err")"
+grep -q 'the desktop portal runs but offers no colour picker; it needs xdg-desktop-portal-gnome on GNOME' "$WORK/pick.err" ||
+    fail "the complaint does not say what is missing: $(cat "$WORK/pick.err")"
 echo "e2e pick x11: ok"

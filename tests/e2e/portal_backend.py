@@ -2,8 +2,9 @@
 """A desktop-portal backend for the tests: the frontend exports the Screenshot portal only
 when a backend offers Screenshot and Access, so this offers both. PickColor answers the colour
 in PORTAL_TEST_COLOUR ("#RRGGBB"), or the answer written in the file PORTAL_TEST_ANSWER names
-when there is one: "cancel" (response 1), "fail" (response 2), or another "#RRGGBB".
-Each request is logged to PORTAL_TEST_LOG, if set. Usage: portal_backend.py BUS_NAME"""
+when there is one: "cancel" (response 1), "fail" (response 2, what the wlroots picker answers
+to Escape), "never" (no answer until the request is closed), or another "#RRGGBB". Each request and each Close is logged to
+PORTAL_TEST_LOG, if set. Usage: portal_backend.py BUS_NAME"""
 import os
 import sys
 
@@ -15,6 +16,7 @@ from gi.repository import GLib
 OBJECT_PATH = "/org/freedesktop/portal/desktop"
 SCREENSHOT = "org.freedesktop.impl.portal.Screenshot"
 ACCESS = "org.freedesktop.impl.portal.Access"
+REQUEST = "org.freedesktop.impl.portal.Request"
 
 
 def answer():
@@ -32,18 +34,40 @@ def log(line):
             f.write(line + "\n")
 
 
+class Request(dbus.service.Object):
+    """A pick that waits: the frontend closes it when the caller cancels."""
+
+    def __init__(self, bus, handle, on_close):
+        super().__init__(bus, handle)
+        self.on_close = on_close
+
+    @dbus.service.method(REQUEST, in_signature="", out_signature="")
+    def Close(self):
+        log("Close")
+        self.remove_from_connection()
+        self.on_close()
+
+
 class Backend(dbus.service.Object):
-    @dbus.service.method(SCREENSHOT, in_signature="ossa{sv}", out_signature="ua{sv}")
-    def PickColor(self, handle, app_id, parent_window, options):
+    def __init__(self, bus, path):
+        super().__init__(bus, path)
+        self.bus = bus
+
+    @dbus.service.method(SCREENSHOT, in_signature="ossa{sv}", out_signature="ua{sv}",
+                         async_callbacks=("reply", "error"))
+    def PickColor(self, handle, app_id, parent_window, options, reply, error):
         text = answer()
         log("PickColor parent=%s answer=%s" % (parent_window, text))
-        if text == "cancel":
-            return dbus.UInt32(1), {}
-        if text == "fail":
-            return dbus.UInt32(2), {}
-        channels = [int(text[i:i + 2], 16) / 255.0 for i in (1, 3, 5)]
-        colour = dbus.Struct([dbus.Double(c) for c in channels], signature="ddd")
-        return dbus.UInt32(0), {"color": colour}
+        if text == "never":
+            Request(self.bus, handle, lambda: reply(dbus.UInt32(2), {}))
+        elif text == "cancel":
+            reply(dbus.UInt32(1), {})
+        elif text == "fail":
+            reply(dbus.UInt32(2), {})
+        else:
+            channels = [int(text[i:i + 2], 16) / 255.0 for i in (1, 3, 5)]
+            colour = dbus.Struct([dbus.Double(c) for c in channels], signature="ddd")
+            reply(dbus.UInt32(0), {"color": colour})
 
     @dbus.service.method(SCREENSHOT, in_signature="ossa{sv}", out_signature="ua{sv}")
     def Screenshot(self, handle, app_id, parent_window, options):

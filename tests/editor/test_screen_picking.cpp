@@ -44,7 +44,7 @@ TEST_F(ScreenPickingTest, ThePreviewsMenuOffersPickingAndANoPickChangesNothing) 
 // Run by e2e_pick_portal with Debian's real desktop portal and a test backend, under X11 and
 // native Wayland (where nothing outside can press keys): Ctrl+P and the preview's menu make the
 // backend's answer current, into the chosen slot while the scheme editor is open; a cancelled
-// answer changes nothing.
+// answer changes nothing; a pending pick shows and can be cancelled.
 TEST_F(ScreenPickingTest, OnTheDesktopPortal) {
     const QString answerFile = qEnvironmentVariable("PORTAL_TEST_ANSWER");
     if (answerFile.isEmpty()) {
@@ -93,10 +93,44 @@ TEST_F(ScreenPickingTest, OnTheDesktopPortal) {
     EXPECT_EQ(form->lblTag[1]->tag(), "#123456");
     EXPECT_EQ(form->txtTag->toPlainText(),
               "<BODY BGCOLOR=#FFFFFF TEXT=#123456 LINK=#0000FF VLINK=#800080 ALINK=#FF0000>");
+    // Escape in the wlroots picker: no colour, and no box either.
     answer("fail");
     pickAndWait(pressCtrlP);
     EXPECT_EQ(form->txtHex->text(), "123456");
-    EXPECT_EQ(desktop.messages.size(), 1);
+    EXPECT_TRUE(desktop.messages.isEmpty());
+
+    // A picker that never answers: the title and the preview's menu tell the pick is pending, and
+    // Escape, Ctrl+P again or the menu's entry cancel it, each closing the portal's request.
+    answer("never");
+    const QString title = form->windowTitle();
+    auto previewMenuEntry = [&] {
+        QTest::mouseRelease(form->lblCMix, Qt::RightButton);
+        QMenu* menu = form->findChildren<QMenu*>(QStringLiteral("previewMenu")).last();
+        QAction* entry = menu->actions()[0];
+        menu->close();
+        return entry;
+    };
+    auto pendingThen = [&](const std::function<void()>& cancel) {
+        pressCtrlP();
+        ASSERT_TRUE(form->picking.picking());
+        EXPECT_EQ(form->windowTitle(), ScreenPicking::PendingTitle.arg(title));
+        QTest::qWait(300);
+        ASSERT_TRUE(form->picking.picking()) << "the never-answering picker answered";
+        cancel();
+        EXPECT_FALSE(form->picking.picking());
+        EXPECT_EQ(form->windowTitle(), title);
+    };
+    pendingThen([&] { QTest::keyClick(form.get(), Qt::Key_Escape); });
+    pendingThen(pressCtrlP);
+    pendingThen([&] {
+        QAction* entry = previewMenuEntry();
+        EXPECT_EQ(entry->text(), ScreenPicking::CancelText);
+        entry->trigger();
+    });
+    EXPECT_EQ(previewMenuEntry()->text(), ScreenPicking::MenuText);
+    QTest::qWait(500);
+    EXPECT_EQ(form->txtHex->text(), "123456");
+    EXPECT_TRUE(desktop.messages.isEmpty());
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <vector>
 
 using modColors::RGB;
 
@@ -32,20 +33,87 @@ TEST(PortalAnswer, ResponsesBecomeOutcomes) {
         {0, Rgb{0.5 / 255, 127.5 / 255, 254.4 / 255}, PickOutcome::Picked, RGB(1, 128, 254)},
         {0, Rgb{-0.1, 1.2, 0.999}, PickOutcome::Picked, RGB(0, 255, 255)},
         {0, Rgb{nan, 0, 0}, PickOutcome::Failed, modColors::NoColour},
-        {0, std::nullopt, PickOutcome::Failed, modColors::NoColour},
+        {0, std::nullopt, PickOutcome::NothingPicked, modColors::NoColour},
         {1, std::nullopt, PickOutcome::Cancelled, modColors::NoColour},
         {1, Rgb{1, 0, 0}, PickOutcome::Cancelled, modColors::NoColour},
-        {2, Rgb{1, 0, 0}, PickOutcome::Failed, modColors::NoColour},
-        {7, std::nullopt, PickOutcome::Failed, modColors::NoColour},
+        // Escape in the wlroots picker.
+        {2, std::nullopt, PickOutcome::NothingPicked, modColors::NoColour},
+        {2, Rgb{1, 0, 0}, PickOutcome::NothingPicked, modColors::NoColour},
+        {7, std::nullopt, PickOutcome::NothingPicked, modColors::NoColour},
     };
     for (const Case& c : cases) {
         const PickOutcome outcome = portalAnswer::outcomeOf(c.response, c.colour);
         EXPECT_EQ(outcome.kind, c.kind) << "response " << c.response;
         EXPECT_EQ(outcome.colour, c.value) << "response " << c.response;
-        EXPECT_EQ(outcome.message.isEmpty(), c.kind != PickOutcome::Failed) << "response " << c.response;
+        EXPECT_EQ(outcome.message.isEmpty(),
+                  c.kind == PickOutcome::Picked || c.kind == PickOutcome::Cancelled)
+            << "response " << c.response;
     }
+    // A colour that is there but no three numbers is a malformed answer, not a missing colour.
+    EXPECT_FALSE(portalAnswer::colourIn({}).has_value());
+    const QVariantMap textColour{{QStringLiteral("color"), QStringLiteral("#FF0000")}};
+    EXPECT_EQ(portalAnswer::outcomeOf(0, portalAnswer::colourIn(textColour)).kind, PickOutcome::Failed);
     EXPECT_EQ(portalAnswer::requestPath(QStringLiteral(":1.42"), QStringLiteral("tintwell7")),
               QStringLiteral("/org/freedesktop/portal/desktop/request/1_42/tintwell7"));
+}
+
+// Each way the portal can lack a picker names what is missing, for the desktop in use.
+TEST(PortalAnswer, MissingPiecesAreNamed) {
+    using portalAnswer::Absence;
+    struct Case {
+        const char* error;
+        Absence absence;
+    };
+    const Case errors[] = {
+        {"org.freedesktop.DBus.Error.ServiceUnknown", Absence::NoPortal},
+        {"org.freedesktop.DBus.Error.NameHasNoOwner", Absence::NoPortal},
+        {"org.freedesktop.DBus.Error.Spawn.ChildExited", Absence::NoPortal},
+        // The frontend runs, without the Screenshot interface.
+        {"org.freedesktop.DBus.Error.InvalidArgs", Absence::NoPicker},
+        {"org.freedesktop.DBus.Error.UnknownInterface", Absence::NoPicker},
+        {"org.freedesktop.DBus.Error.NoReply", Absence::Silent},
+    };
+    for (const Case& c : errors) {
+        EXPECT_EQ(portalAnswer::absenceOf(QString::fromLatin1(c.error)), c.absence) << c.error;
+    }
+    struct Text {
+        Absence absence;
+        const char* desktop;
+        const char* detail;
+        std::vector<const char*> contains;
+        std::vector<const char*> lacks;
+    };
+    const char* wlroots = "xdg-desktop-portal-wlr together with xdg-desktop-portal-gtk";
+    const Text texts[] = {
+        {Absence::NoPortal,
+         "GNOME",
+         "",
+         {"install xdg-desktop-portal with xdg-desktop-portal-gnome."},
+         {"-kde"}},
+        {Absence::NoPortal, "sway", "", {"install xdg-desktop-portal with", wlroots}, {"-gnome", "-kde"}},
+        {Absence::NoPicker, "sway", "", {"runs but offers no colour picker", wlroots}, {"-gnome"}},
+        {Absence::NoPicker, "Hyprland", "", {wlroots}, {}},
+        {Absence::NoPicker, "ubuntu:GNOME", "", {"needs xdg-desktop-portal-gnome."}, {"-wlr"}},
+        {Absence::NoPicker, "KDE", "", {"needs xdg-desktop-portal-kde."}, {"-wlr"}},
+        {Absence::NoPicker, "", "", {"-gnome on GNOME", "-kde on KDE", wlroots}, {}},
+        {Absence::OldPicker, "sway", "1", {"version 1", "newer xdg-desktop-portal"}, {"-wlr"}},
+        {Absence::Silent,
+         "sway",
+         "Did not receive a reply",
+         {"did not answer (Did not receive a reply)"},
+         {}},
+    };
+    for (const Text& t : texts) {
+        const QString text = portalAnswer::missingPiece(t.absence, QString::fromLatin1(t.desktop),
+                                                        QString::fromLatin1(t.detail));
+        EXPECT_TRUE(text.startsWith(QLatin1String("No colour picker here: "))) << text.toStdString();
+        for (const char* part : t.contains) {
+            EXPECT_TRUE(text.contains(QLatin1String(part))) << text.toStdString() << " lacks " << part;
+        }
+        for (const char* part : t.lacks) {
+            EXPECT_FALSE(text.contains(QLatin1String(part))) << text.toStdString() << " has " << part;
+        }
+    }
 }
 
 // Every device pixel of a stretch of screen is reached from the middle of the pixel and from
@@ -128,17 +196,34 @@ TEST(PickFromScreen, NoPickerIsToldOnceLater) {
     EXPECT_EQ(told.colour, modColors::NoColour);
     EXPECT_FALSE(told.message.isEmpty());
     EXPECT_FALSE(told.message.contains(QLatin1Char('\n')));
-    // Under a Wayland session it says what to install.
+    // Under a Wayland session it says what to install: the portal, as nothing answers on the bus.
     qputenv("WAYLAND_DISPLAY", "wayland-test");
+    qputenv("XDG_CURRENT_DESKTOP", "sway");
     calls = 0;
     pickFromScreen(nullptr, [&](const PickOutcome& outcome) {
         ++calls;
         told = outcome;
     });
     EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, 5000));
-    EXPECT_TRUE(told.message.contains(QLatin1String("xdg-desktop-portal-gnome")))
+    EXPECT_TRUE(
+        told.message.contains(QLatin1String("install xdg-desktop-portal with xdg-desktop-portal-wlr")))
         << told.message.toStdString();
+    // A cancel before the answer is the one outcome told; a second cancel and a late one do nothing.
+    calls = 0;
+    const CancelPick cancel = pickFromScreen(nullptr, [&](const PickOutcome& outcome) {
+        ++calls;
+        told = outcome;
+    });
+    cancel();
+    cancel();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return calls > 0; }, 5000));
+    QTest::qWait(50);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(told.kind, PickOutcome::Cancelled);
+    cancel();
+    EXPECT_EQ(calls, 1);
     qunsetenv("WAYLAND_DISPLAY");
+    qunsetenv("XDG_CURRENT_DESKTOP");
 }
 
 } // namespace
