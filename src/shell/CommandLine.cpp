@@ -24,7 +24,7 @@ std::string usage(const std::string& configRoot) {
            "  --pick         pick a colour from the screen without the window and print it\n"
            "                 as #RRGGBB; status 1 when the pick is cancelled, 2 when no\n"
            "                 picker can work\n"
-           "  --notation N   with --pick: print it in notation N, a number 0..10 or its name:\n"
+           "  --notation N   with --pick: print it in notation N, a number 0..15 or its name:\n"
            "                 " +
            notationText::names().join(QStringLiteral(", ")).toStdString() +
            "\n"
@@ -53,7 +53,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
             pick = true;
         } else if (word == Notation && !notation) {
             if (i + 1 == arguments.size()) {
-                return refusal("--notation needs a notation: a number 0..10 or its name");
+                return refusal("--notation needs a notation: a number 0..15 or its name");
             }
             notation = arguments[++i];
         } else if (word.rfind(Notation + "=", 0) == 0 && !notation) {
@@ -70,7 +70,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
     }
     const auto index = notationText::notationNamed(QString::fromStdString(*notation));
     if (!index) {
-        return refusal("unknown notation '" + *notation + "' (a number 0..10 or one of " +
+        return refusal("unknown notation '" + *notation + "' (a number 0..15 or one of " +
                        notationText::names().join(QStringLiteral(", ")).toStdString() + ")");
     }
     return {.pickNotation = index};

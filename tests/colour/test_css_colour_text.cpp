@@ -57,10 +57,12 @@ TEST(CssColourText, WholeColoursAreRead) {
         // Beyond sRGB: clipped channel by channel.
         {"oklch(62.8% 64.425% 29.23)", {255, 0, 0}},
         {"oklch(120% 0 0)", {255, 255, 255}},
-        // Chroma far beyond any screen is taken as 0.5, however large: never an overflow to black.
-        {"oklch(50% 1e300 30)", {255, 0, 0}},
-        {"oklch(50% 1e10 30)", {255, 0, 0}},
+        // Chroma far beyond any screen, however large: clipped as it points, never an overflow to black.
+        {"oklch(50% 1e300 30)", {255, 255, 0}},
+        {"oklch(50% 1e10 30)", {255, 255, 0}},
         {"oklch(50% 0.5 30)", {255, 0, 0}},
+        {"lab(50% 40 30)", {187, 88, 70}},
+        {"color(srgb 1 0 0)", {255, 0, 0}},
         {"RebeccaPurple", {0x66, 0x33, 0x99}},
         {"  GREY ", {128, 128, 128}},
     };
@@ -108,8 +110,6 @@ TEST(CssColourText, AnythingElseIsNoColour) {
         "oklch(0.5, 0.1, 30)",
         "oklch(0.5 0.1 30%)",
         "oklch(0.5 0.1)",
-        "lab(50% 40 30)",
-        "color(srgb 1 0 0)",
         "transparent",
         "currentcolor",
         "rebecca purple",
