@@ -3,6 +3,7 @@
 #include "colour/CssColourText.h"
 #include "colour/CssNamedColours.h"
 #include "colour/CssSpaces.h"
+#include "colour/SrgbTransfer.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -283,8 +284,15 @@ std::optional<Srgb> fromPredefined(cssSpace::Predefined space, const Arguments& 
         return std::nullopt;
     }
     using cssSpace::Predefined;
+    // sRGB and its linear light need no trip through XYZ, which would lose a small channel
+    // beside a huge one.
     if (space == Predefined::Srgb) {
-        return *values; // already the channels
+        return *values;
+    }
+    if (space == Predefined::SrgbLinear) {
+        Values& v = *values;
+        return Srgb{srgbTransfer::toEncoded(v[0]), srgbTransfer::toEncoded(v[1]),
+                    srgbTransfer::toEncoded(v[2])};
     }
     shorten(values->data(), 3);
     return xyzToSrgb(cssSpace::predefinedToXyz(space, *values));
