@@ -9,10 +9,12 @@ namespace cssColour {
 
 using Channels = std::array<int, 3>; // red, green, blue, 0..255 each
 
-// Reads a whole style-sheet colour: "#RGB", "#RGBA", "#RRGGBB", "#RRGGBBAA", rgb()/rgba() and
-// hsl()/hsla() with commas or blanks, oklch(), or a colour name; case does not matter and
-// blanks round the text are allowed. An alpha part is read and dropped. Colours outside
-// sRGB are clipped channel by channel. Nothing for any other text.
+// Reads a whole style-sheet colour: "#RGB", "#RGBA", "#RRGGBB", "#RRGGBBAA", a colour name,
+// rgb()/rgba() and hsl()/hsla() with commas or blanks, hwb(), lab(), lch(), oklab(), oklch()
+// and color() in its nine predefined spaces, with "none", percentages and angle units where
+// style sheets take them; case does not matter and blanks round the text are allowed. An alpha
+// part is read and dropped. Colours outside sRGB are clipped channel by channel. Nothing for
+// any other text.
 std::optional<Channels> parseCssColour(const QString& text);
 
 // "rgb(255, 128, 0)".
