@@ -194,12 +194,20 @@ for (let code = 0; code < 1 << 24; code += 4099) {
     lines.push(`@lch ${hex(code)} ${lch.l.toFixed(8)} ${lch.c.toFixed(8)} ${h(lch.h)}`);
     lines.push(`@oklab ${hex(code)} ${(oklab.l * 100).toFixed(8)} ${oklab.a.toFixed(8)} ${oklab.b.toFixed(8)}`);
     lines.push(`@p3 ${hex(code)} ${p3.r.toFixed(8)} ${p3.g.toFixed(8)} ${p3.b.toFixed(8)}`);
-    // The same texts read back by culori: each must give the code's own digits.
-    add(`lab(${fix(lab.l, 2)} ${fix(lab.a, 2)} ${fix(lab.b, 2)})`);
-    add(`oklab(${fix(oklab.l * 100, 2)}% ${fix(oklab.a, 5)} ${fix(oklab.b, 5)})`);
-    add(`color(display-p3 ${fix(p3.r, 4)} ${fix(p3.g, 4)} ${fix(p3.b, 4)})`);
-    add(`hwb(${grey ? 'none' : fix(hwb.h ?? 0, 1)} ${fix(hwb.w * 100, 1)}% ${fix(hwb.b * 100, 1)}%)`);
-    add(`lch(${fix(lch.l, 2)} ${grey ? 0 : fix(lch.c, 2)} ${grey ? 'none' : fix(lch.h ?? 0, 2)})`);
+    // The same texts, with this program's decimals, read back by culori: each must give the
+    // code's own digits (the generator stops otherwise).
+    const texts = [
+        `lab(${fix(lab.l, 2)} ${fix(lab.a, 2)} ${fix(lab.b, 2)})`,
+        `oklab(${fix(oklab.l * 100, 2)}% ${fix(oklab.a, 5)} ${fix(oklab.b, 5)})`,
+        `color(display-p3 ${fix(p3.r, 4)} ${fix(p3.g, 4)} ${fix(p3.b, 4)})`,
+        `hwb(${grey ? 'none' : fix(hwb.h ?? 0, 1)} ${fix(hwb.w * 100, 1)}% ${fix(hwb.b * 100, 1)}%)`,
+        `lch(${fix(lch.l, 2)} ${grey ? 0 : fix(lch.c, 2)} ${grey ? 'none' : fix(lch.h ?? 0, 2)})`,
+    ];
+    for (const text of texts) {
+        const back = culori.formatHex(culori.parse(text));
+        if (back !== '#' + hex(code)) throw new Error(`${text} reads back as ${back}, not #${hex(code)}`);
+        add(text);
+    }
 }
 
 process.stdout.write(lines.join('\n') + '\n');
