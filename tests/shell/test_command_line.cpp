@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -110,8 +111,16 @@ TEST(CommandLine, UsageSaysWhereTheSettingsLiveAndThatNothingElseIsTaken) {
     const std::string out = answerCommandLine({"--help"}, "/home/u/.config")->out;
     EXPECT_NE(out.find("/home/u/.config/Tintwell/Tintwell.conf"), std::string::npos) << out;
     EXPECT_NE(out.find("it takes no"), std::string::npos) << out;
-    for (const char* option : {"--help", "--version", "-h", "-V", "--pick", "--notation N", "CSS oklch"}) {
+    for (const char* option :
+         {"--help", "--version", "-h", "-V", "--pick", "--notation N", "CSS oklch", "CSS display-p3\n"}) {
         EXPECT_NE(out.find(option), std::string::npos) << option;
+    }
+    // The notations' names wrap within 80 columns under their option.
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(std::string(17, ' '), 0) == 0) {
+            EXPECT_LE(line.size(), 80u) << line;
+        }
     }
 }
 
