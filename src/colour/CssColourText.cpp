@@ -106,7 +106,8 @@ cssSpace::Vector unroundedArguments(WrittenForm form, const Channels& channels) 
 
 // Rounded so that the number printed with those decimals reads back as exactly this double.
 double roundedTo(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
+    constexpr double Powers[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double scale = Powers[decimals];
     const double rounded = std::round(value * scale) / scale;
     return rounded == 0 ? 0 : rounded; // never "-0"
 }

@@ -2,8 +2,6 @@
 // (css_reference/generate.mjs writes them).
 #include "colour/CssColourText.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <cmath>
@@ -14,8 +12,7 @@ using namespace cssColour;
 namespace {
 
 QStringList referenceLines() {
-    const QString file =
-        QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("css_reference/pasted.tsv.gz"));
+    const QString file = QStringLiteral(TINTWELL_SOURCE_DIR "/tests/colour/css_reference/pasted.tsv.gz");
     QProcess gzip;
     gzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), file});
     EXPECT_TRUE(gzip.waitForFinished(60000)) << file.toStdString();

@@ -14,6 +14,19 @@ namespace {
 constexpr WrittenForm Forms[] = {WrittenForm::Hwb, WrittenForm::Lab, WrittenForm::Lch, WrittenForm::Oklab,
                                  WrittenForm::DisplayP3};
 
+// Qt's GUI start-up leaves the upper halves of the AVX registers in use, and new threads inherit
+// that state; the plain SSE arithmetic of the colour code then runs about four times slower.
+// Each worker clears it first.
+#if defined(__x86_64__) || defined(__i386__)
+__attribute__((target("avx"))) void clearUpperVectorHalves() {
+    if (__builtin_cpu_supports("avx")) {
+        __builtin_ia32_vzeroupper();
+    }
+}
+#else
+void clearUpperVectorHalves() {}
+#endif
+
 Channels channelsOf(int code) {
     return {code >> 16, (code >> 8) & 0xFF, code & 0xFF};
 }
@@ -34,6 +47,7 @@ TEST(CssRoundTrip, EveryCodeComesBackInEachWrittenForm) {
     std::vector<std::thread> workers;
     for (unsigned t = 0; t < threads; ++t) {
         workers.emplace_back([&, t] {
+            clearUpperVectorHalves();
             for (int code = static_cast<int>(t) * Stride; code < Codes;
                  code += static_cast<int>(threads) * Stride) {
                 const Channels rgb = channelsOf(code);
