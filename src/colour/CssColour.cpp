@@ -1,5 +1,6 @@
 #include "colour/CssColour.h"
 
+#include "colour/CssSpaces.h"
 #include "colour/SrgbTransfer.h"
 
 #include <algorithm>
@@ -9,58 +10,8 @@
 namespace cssColour {
 
 namespace {
-using Vector = std::array<double, 3>;
-using Matrix = std::array<Vector, 3>;
-
-Vector multiply(const Matrix& m, const Vector& v) {
-    Vector out{};
-    for (std::size_t row = 0; row < 3; ++row) {
-        out[row] = m[row][0] * v[0] + m[row][1] * v[1] + m[row][2] * v[2];
-    }
-    return out;
-}
-
-// Linear-light sRGB to CIE XYZ (D65) and back, as exact rationals.
-const Matrix LinearSrgbToXyz = {{
-    {506752.0 / 1228815, 87881.0 / 245763, 12673.0 / 70218},
-    {87098.0 / 409605, 175762.0 / 245763, 12673.0 / 175545},
-    {7918.0 / 409605, 87881.0 / 737289, 1001167.0 / 1053270},
-}};
-const Matrix XyzToLinearSrgb = {{
-    {12831.0 / 3959, -329.0 / 214, -1974.0 / 3959},
-    {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
-    {705.0 / 12673, -2585.0 / 12673, 705.0 / 667},
-}};
-
-// XYZ to the cone-like LMS space of OKLab, and the cube roots of LMS to OKLab.
-const Matrix XyzToLms = {{
-    {0.8190224379967030, 0.3619062600528904, -0.1288737815209879},
-    {0.0329836539323885, 0.9292868615863434, 0.0361446663506424},
-    {0.0481771893596242, 0.2642395317527308, 0.6335478284694309},
-}};
-const Matrix LmsToOklab = {{
-    {0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
-    {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
-    {0.0259040424655478, 0.7827717124575296, -0.8086757549230774},
-}};
-const Matrix LmsToXyz = {{
-    {1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
-    {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
-    {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816},
-}};
-const Matrix OklabToLms = {{
-    {1.0, 0.3963377773761749, 0.2158037573099136},
-    {1.0, -0.1055613458156586, -0.0638541728258133},
-    {1.0, -0.0894841775298119, -1.2914855480194092},
-}};
-
 // Below this chroma a colour counts as grey and has no hue.
 constexpr double AchromaticChroma = 0.000004;
-
-constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
-
-using srgbTransfer::toEncoded;
-using srgbTransfer::toLinear;
 
 double normalisedHue(double degrees) {
     const double hue = std::fmod(degrees, 360.0);
@@ -111,27 +62,46 @@ Srgb hslToSrgb(double hueDegrees, double saturation, double lightness) {
     return {channel(0), channel(8), channel(4)};
 }
 
-Oklch srgbToOklch(const Srgb& rgb) {
-    const Vector linear = {toLinear(rgb[0]), toLinear(rgb[1]), toLinear(rgb[2])};
-    Vector lms = multiply(XyzToLms, multiply(LinearSrgbToXyz, linear));
-    for (double& cone : lms) {
-        cone = std::cbrt(cone);
+Srgb hwbToSrgb(double hueDegrees, double whiteness, double blackness) {
+    if (whiteness + blackness >= 1) {
+        const double grey = whiteness / (whiteness + blackness);
+        return {grey, grey, grey};
     }
-    const Vector lab = multiply(LmsToOklab, lms);
-    const double chroma = std::hypot(lab[1], lab[2]);
+    Srgb rgb = hslToSrgb(hueDegrees, 1, 0.5);
+    for (double& channel : rgb) {
+        channel = channel * (1 - whiteness - blackness) + whiteness;
+    }
+    return rgb;
+}
+
+Xyz srgbToXyz(const Srgb& rgb) {
+    return cssSpace::predefinedToXyz(cssSpace::Predefined::Srgb, rgb);
+}
+
+Xyz channelsToXyz(int red, int green, int blue) {
+    static const std::array<double, 256> linear = [] {
+        std::array<double, 256> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            table[i] = srgbTransfer::toLinear(static_cast<double>(i) / 255.0);
+        }
+        return table;
+    }();
+    auto at = [](int channel) { return linear[static_cast<std::size_t>(std::clamp(channel, 0, 255))]; };
+    return cssSpace::linearSrgbToXyz({at(red), at(green), at(blue)});
+}
+
+Srgb xyzToSrgb(const Xyz& xyz) {
+    return cssSpace::xyzToPredefined(cssSpace::Predefined::Srgb, xyz);
+}
+
+Oklch srgbToOklch(const Srgb& rgb) {
+    const auto [lightness, chroma, hue] = cssSpace::rectangularToPolar(cssSpace::xyzToOklab(srgbToXyz(rgb)));
     const bool achromatic = chroma <= AchromaticChroma;
-    const double hue = achromatic ? 0 : normalisedHue(std::atan2(lab[2], lab[1]) * DegreesPerRadian);
-    return {lab[0], chroma, hue, achromatic};
+    return {lightness, chroma, achromatic ? 0 : hue, achromatic};
 }
 
 Srgb oklchToSrgb(double lightness, double chroma, double hueDegrees) {
-    const double radians = hueDegrees / DegreesPerRadian;
-    Vector lms = multiply(OklabToLms, {lightness, chroma * std::cos(radians), chroma * std::sin(radians)});
-    for (double& cone : lms) {
-        cone = cone * cone * cone;
-    }
-    const Vector linear = multiply(XyzToLinearSrgb, multiply(LmsToXyz, lms));
-    return {toEncoded(linear[0]), toEncoded(linear[1]), toEncoded(linear[2])};
+    return xyzToSrgb(cssSpace::oklabToXyz(cssSpace::polarToRectangular({lightness, chroma, hueDegrees})));
 }
 
 } // namespace cssColour

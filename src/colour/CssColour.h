@@ -3,7 +3,8 @@
 #include <array>
 
 // Conversions between 8-bit sRGB channels and the colour spaces that style sheets name:
-// HSL and OKLCH, with the matrices and transfer functions of the CSS colour module.
+// HSL, HWB and OKLCH here, the others through XYZ (colour/CssSpaces.h), with the matrices and transfer
+// functions of the CSS colour module.
 namespace cssColour {
 
 // Gamma-encoded sRGB channels, 0..1 each; values outside that range are out of gamut.
@@ -26,6 +27,16 @@ Srgb fromChannels(int red, int green, int blue);
 
 Hsl srgbToHsl(const Srgb& rgb);
 Srgb hslToSrgb(double hueDegrees, double saturation, double lightness);
+
+// Hue in degrees, whiteness and blackness 0..1; together at 1 or more they make a grey.
+Srgb hwbToSrgb(double hueDegrees, double whiteness, double blackness);
+
+// Every other space meets sRGB in CIE XYZ (D65).
+using Xyz = std::array<double, 3>;
+Xyz srgbToXyz(const Srgb& rgb);
+// The same for 8-bit channels, from a table of their linear light.
+Xyz channelsToXyz(int red, int green, int blue);
+Srgb xyzToSrgb(const Xyz& xyz);
 
 Oklch srgbToOklch(const Srgb& rgb);
 Srgb oklchToSrgb(double lightness, double chroma, double hueDegrees);

@@ -13,6 +13,11 @@ enum Index {
     CssRgb = 7,
     CssHsl = 8,
     CssOklch = 9,
-    CssHex = 10
+    CssHex = 10,
+    CssHwb = 11,
+    CssLab = 12,
+    CssLch = 13,
+    CssOklab = 14,
+    CssDisplayP3 = 15
 };
 } // namespace notation

@@ -24,10 +24,12 @@ const QString NotAvailable = QStringLiteral("Not available");
 
 const QStringList& notationText::names() {
     static const QStringList list{
-        QStringLiteral("Number"),    QStringLiteral("HTML"),    QStringLiteral("C"),
-        QStringLiteral("QBColor"),   QStringLiteral("VB"),      QStringLiteral("{ESC}"),
-        QStringLiteral("POV-Ray"),   QStringLiteral("CSS rgb"), QStringLiteral("CSS hsl"),
-        QStringLiteral("CSS oklch"), QStringLiteral("CSS hex")};
+        QStringLiteral("Number"),        QStringLiteral("HTML"),    QStringLiteral("C"),
+        QStringLiteral("QBColor"),       QStringLiteral("VB"),      QStringLiteral("{ESC}"),
+        QStringLiteral("POV-Ray"),       QStringLiteral("CSS rgb"), QStringLiteral("CSS hsl"),
+        QStringLiteral("CSS oklch"),     QStringLiteral("CSS hex"), QStringLiteral("CSS hwb"),
+        QStringLiteral("CSS lab"),       QStringLiteral("CSS lch"), QStringLiteral("CSS oklab"),
+        QStringLiteral("CSS display-p3")};
     return list;
 }
 
@@ -70,6 +72,16 @@ QString notationText::textOf(int notation, int red, int green, int blue) {
         return cssColour::cssOklchText({red, green, blue});
     case notation::CssHex:
         return cssColour::cssHexText({red, green, blue});
+    case Notations::CssHwb:
+        return cssColour::writtenText(cssColour::WrittenForm::Hwb, {red, green, blue});
+    case Notations::CssLab:
+        return cssColour::writtenText(cssColour::WrittenForm::Lab, {red, green, blue});
+    case Notations::CssLch:
+        return cssColour::writtenText(cssColour::WrittenForm::Lch, {red, green, blue});
+    case Notations::CssOklab:
+        return cssColour::writtenText(cssColour::WrittenForm::Oklab, {red, green, blue});
+    case Notations::CssDisplayP3:
+        return cssColour::writtenText(cssColour::WrittenForm::DisplayP3, {red, green, blue});
     default:
         return QString();
     }

@@ -11,7 +11,7 @@ namespace notationText {
 // The notations' names in list order; the index is the notation's number everywhere.
 const QStringList& names();
 
-// The notation a command line names: its index ("0".."10") or its name as listed, case and all.
+// The notation a command line names: its index ("0".."15") or its name as listed, case and all.
 std::optional<int> notationNamed(const QString& word);
 
 // The text of `notation` for the colour; channels 0..255. QBColor and {ESC} exist for the

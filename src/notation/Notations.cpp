@@ -6,6 +6,7 @@
 #include "widgets/Fonts.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -75,7 +76,15 @@ void Notations::ShowNotation() {
     }
     // The long texts (VB, POV-Ray and the style-sheet ones) in the smaller size.
     const bool small = notation == VB || notation == PovRay || notation >= CssRgb;
-    c.txtDec->setFont(narrowedToFit(uiFont(small ? 8 : 10), text, textRoom(*c.txtDec)));
+    // Stretched glyphs are drawn a little wider than measured: the long newer texts keep two
+    // pixels in hand so that their first letter stays inside the field.
+    const int room = textRoom(*c.txtDec) - (notation >= CssHwb ? 2 : 0);
+    QFont font = narrowedToFit(uiFont(small ? 8 : 10), text, room);
+    // The longest lab and color() texts need a point less where half the width is not enough.
+    if (small && QFontMetrics(font).horizontalAdvance(text) > room) {
+        font = narrowedToFit(uiFont(7), text, room);
+    }
+    c.txtDec->setFont(font);
     c.txtDec->setText(text);
 }
 

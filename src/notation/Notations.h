@@ -15,7 +15,7 @@ class QObject;
 class QPushButton;
 class StandardColours;
 
-// The eleven text forms of the current colour, in the notation field, and copying them.
+// The sixteen text forms of the current colour, in the notation field, and copying them.
 class Notations {
   public:
     using Index = notation::Index;

@@ -12,6 +12,22 @@ constexpr int UsageError = 2;
 const std::string Pick = "--pick";
 const std::string Notation = "--notation";
 
+// The notations' names, indented under the option and wrapped within 80 columns.
+std::string notationList() {
+    constexpr std::size_t Indent = 17, Width = 80;
+    std::string lines, line;
+    const QStringList names = notationText::names();
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const std::string word = names[i].toStdString() + (i + 1 < names.size() ? "," : "");
+        if (!line.empty() && Indent + line.size() + 1 + word.size() > Width) {
+            lines += std::string(Indent, ' ') + line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + word;
+    }
+    return lines + std::string(Indent, ' ') + line + "\n";
+}
+
 std::string usage(const std::string& configRoot) {
     return "Usage: tintwell [--help | --version | --pick [--notation N]]\n"
            "\n"
@@ -24,10 +40,8 @@ std::string usage(const std::string& configRoot) {
            "  --pick         pick a colour from the screen without the window and print it\n"
            "                 as #RRGGBB; status 1 when the pick is cancelled, 2 when no\n"
            "                 picker can work\n"
-           "  --notation N   with --pick: print it in notation N, a number 0..10 or its name:\n"
-           "                 " +
-           notationText::names().join(QStringLiteral(", ")).toStdString() +
-           "\n"
+           "  --notation N   with --pick: print it in notation N, a number 0..15 or its name:\n" +
+           notationList() +
            "\n"
            "Settings are kept in " +
            configRoot +
@@ -53,7 +67,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
             pick = true;
         } else if (word == Notation && !notation) {
             if (i + 1 == arguments.size()) {
-                return refusal("--notation needs a notation: a number 0..10 or its name");
+                return refusal("--notation needs a notation: a number 0..15 or its name");
             }
             notation = arguments[++i];
         } else if (word.rfind(Notation + "=", 0) == 0 && !notation) {
@@ -70,7 +84,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
     }
     const auto index = notationText::notationNamed(QString::fromStdString(*notation));
     if (!index) {
-        return refusal("unknown notation '" + *notation + "' (a number 0..10 or one of " +
+        return refusal("unknown notation '" + *notation + "' (a number 0..15 or one of " +
                        notationText::names().join(QStringLiteral(", ")).toStdString() + ")");
     }
     return {.pickNotation = index};

@@ -262,16 +262,17 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .flags = Bold | Mono,
                  .maxLength = 6,
                  .bind = into(c.txtHex)});
-    t.push_back({.name = "cboWhat",
-                 .kind = Kind::Combo,
-                 .left = 3720,
-                 .top = 2880,
-                 .width = 1215,
-                 .height = 315,
-                 .accessibleName = "Notation",
-                 .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
-                           "CSS oklch", "CSS hex"},
-                 .bind = into(c.cboWhat)});
+    t.push_back(
+        {.name = "cboWhat",
+         .kind = Kind::Combo,
+         .left = 3720,
+         .top = 2880,
+         .width = 1215,
+         .height = 315,
+         .accessibleName = "Notation",
+         .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
+                   "CSS oklch", "CSS hex", "CSS hwb", "CSS lab", "CSS lch", "CSS oklab", "CSS display-p3"},
+         .bind = into(c.cboWhat)});
     t.push_back({.name = "txtDec",
                  .kind = Kind::TextBox,
                  .left = 2050,

@@ -57,10 +57,21 @@ TEST(CssColourText, WholeColoursAreRead) {
         // Beyond sRGB: clipped channel by channel.
         {"oklch(62.8% 64.425% 29.23)", {255, 0, 0}},
         {"oklch(120% 0 0)", {255, 255, 255}},
-        // Chroma far beyond any screen is taken as 0.5, however large: never an overflow to black.
-        {"oklch(50% 1e300 30)", {255, 0, 0}},
-        {"oklch(50% 1e10 30)", {255, 0, 0}},
+        // Chroma far beyond any screen, however large: clipped as it points, never an overflow to black.
+        {"oklch(50% 1e300 30)", {255, 255, 0}},
+        {"oklch(50% 1e10 30)", {255, 255, 0}},
         {"oklch(50% 0.5 30)", {255, 0, 0}},
+        {"lab(50% 40 30)", {187, 88, 70}},
+        // Far beyond any screen in the other spaces too (the same texts at 1e6, read by an
+        // independent library, give these).
+        {"lab(50 1e300 0)", {255, 0, 255}},
+        {"lch(50 1e300 200)", {0, 255, 255}},
+        {"oklab(0.5 -1e300 1e300)", {0, 255, 0}},
+        {"color(xyz 1e300 0 -5)", {255, 0, 255}},
+        {"color(srgb-linear 1e300 0.5 0)", {255, 188, 0}},
+        {"color(a98-rgb 0.2 1e300 0.1)", {0, 255, 0}},
+        {"color( display-p3 1 0 0 / none )", {255, 0, 0}},
+        {"color(srgb 1 0 0)", {255, 0, 0}},
         {"RebeccaPurple", {0x66, 0x33, 0x99}},
         {"  GREY ", {128, 128, 128}},
     };
@@ -108,8 +119,20 @@ TEST(CssColourText, AnythingElseIsNoColour) {
         "oklch(0.5, 0.1, 30)",
         "oklch(0.5 0.1 30%)",
         "oklch(0.5 0.1)",
-        "lab(50% 40 30)",
-        "color(srgb 1 0 0)",
+        "hwb(30, 10%, 20%)", // commas belong to rgb() and hsl()
+        "lab(50 40deg 30)",
+        "lch(50 30 40%)",
+        "oklch(50% 0.1 30deg / 1 / 1)",
+        "color(srgb)",
+        "color()",
+        "color(srgb 1 0)",
+        "color(srgb 1 0 0 1)",
+        "color(display-p3, 1, 0, 0)",
+        "color(p3 1 0 0)",
+        "color(xyz-d60 1 0 0)",
+        "color(srgb 1 0 0deg)",
+        "color(1 0 0)",
+        "color (srgb 1 0 0)",
         "transparent",
         "currentcolor",
         "rebecca purple",

@@ -74,7 +74,7 @@ sleep 0.3
 expect_preview "#3366CC" "after the sixth character"
 copy_and_expect "#3366CC"
 
-pick_notation End Up Up Up Up # POV-Ray, four above: the style-sheet notations are last
+pick_notation End Up Up Up Up Up Up Up Up Up # POV-Ray: the nine style-sheet notations are last
 copy_and_expect "0.200  0.400  0.800"
 
 # Five digits and a letter that is no hex digit: the message, and the colour stays.
@@ -93,7 +93,7 @@ sleep 0.3
 expect_preview "#3366CC" "after the message"
 copy_and_expect "0.200  0.400  0.800"
 
-pick_notation End Up # CSS oklch, above CSS hex
+pick_notation End Up Up Up Up Up Up # CSS oklch, above CSS hex and the five after it
 copy_and_expect "oklch(53.25% 0.1679 262.29)"
 
 # A CSS colour name pasted with Ctrl+V becomes its six digits.
@@ -103,8 +103,19 @@ xdotool key ctrl+v
 sleep 0.3
 expect_preview "#663399" "after pasting rebeccapurple"
 copy_and_expect "oklch(44.03% 0.1603 303.37)"
-pick_notation End # CSS hex, the last one
+pick_notation End Up Up Up Up Up # CSS hex, above the five newer ones
 copy_and_expect "#639"
+
+# A Lab text pasted with Ctrl+V; the last notation writes it in display-p3.
+printf 'LAB(67.82%% 45.49 74.84 / 0.5)' | xclip -selection clipboard -i
+click_at $HEX_X $HEX_Y
+xdotool key ctrl+v
+sleep 0.3
+expect_preview "#FF8000" "after pasting a lab() colour"
+pick_notation End # CSS display-p3, the last one
+copy_and_expect "color(display-p3 0.9361 0.529 0.1987)"
+pick_notation End Up Up Up Up Up # back to CSS hex, which is stored
+copy_and_expect "#ff8000"
 
 close_tintwell
 [ "$(conf_value Init cboWhat | sed 's/^\\s/ /')" = " 10" ] || fail "stored notation is '$(conf_value Init cboWhat)'"

@@ -110,6 +110,12 @@ TEST_F(HexPasteTest, EveryPathPastesTheSameWay) {
         {"hsla(0.5turn 100% 25% / .3)", "008080", true, 0},
         {"oklch(73.19% 0.1858 52.98)", "FF8000", true, 0},
         {"oklch(0.628 0.2577 29.23 / 1)", "FF0000", true, 0},
+        {"hwb(30.1 0% 0%)", "FF8000", true, 0},
+        {"lab(67.82 45.49 74.84 / none)", "FF8000", true, 0},
+        {"LCH(67.82% 87.58 1.0247rad)", "FF8000", true, 0},
+        {"oklab(73.19% 27.965% 0.14836)", "FF8000", true, 0},
+        {"color(display-p3 0.9361 0.529 0.1987)", "FF8000", true, 0},
+        {"color(xyz 0.4 0.2 none)", "FE0000", true, 0},
         {"RebeccaPurple", "663399", true, 0},
         {"beige", "F5F5DC", true, 0},
         {" white ", "FFFFFF", true, 0},
@@ -122,6 +128,7 @@ TEST_F(HexPasteTest, EveryPathPastesTheSameWay) {
         {"rgb(255,128)", "B25", false, 1},
         {"grey50", "E50", false, 1},
         {"color: red", "C", false, 1},
+        {"lab(67.82, 45.49, 74.84)", "AB67", false, 1}, // commas belong to rgb() and hsl() only
     };
     const QString full = QStringLiteral("010203");
     for (Path path : {Path::CtrlV, Path::ShiftInsert, Path::Menu, Path::MiddleButton}) {

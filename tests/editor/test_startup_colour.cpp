@@ -72,7 +72,8 @@ TEST_F(StartUpColourTest, StoredNotationIsFilledBeforeTheFirstColour) {
         {"2", 2, "0x00808080"},
         {" 9", 9, "oklch(59.99% 0 none)"},
         {" 10", 10, "#808080"},
-        {"11", 0, "8421504"},
+        {" 13", 13, "lch(53.59 0 none)"},
+        {"16", 0, "8421504"},
         {"abc", 0, "8421504"},
         {"-1", 0, "8421504"},
     };

@@ -69,7 +69,15 @@ TEST(NotationNamed, IndexOrNameAsListed) {
         {"CSS oklch", 9},
         {"10", 10},
         {"CSS hex", 10},
-        {"11", std::nullopt},
+        {"11", 11},
+        {"CSS hwb", 11},
+        {"CSS lab", 12},
+        {"CSS lch", 13},
+        {"CSS oklab", 14},
+        {"15", 15},
+        {"CSS display-p3", 15},
+        {"16", std::nullopt},
+        {"CSS Lab", std::nullopt},
         {"-1", std::nullopt},
         {"01", std::nullopt},
         {"html", std::nullopt},
@@ -81,7 +89,10 @@ TEST(NotationNamed, IndexOrNameAsListed) {
         EXPECT_EQ(notationText::notationNamed(QString::fromUtf8(word)), index) << word;
     }
     EXPECT_EQ(notationText::textOf(10, 0x11, 0x22, 0x33), QStringLiteral("#123"));
-    EXPECT_TRUE(notationText::textOf(11, 1, 2, 3).isEmpty());
+    EXPECT_EQ(notationText::textOf(12, 0xFF, 0x80, 0), QStringLiteral("lab(67.82 45.49 74.84)"));
+    EXPECT_EQ(notationText::textOf(15, 0xFF, 0x80, 0),
+              QStringLiteral("color(display-p3 0.9361 0.529 0.1987)"));
+    EXPECT_TRUE(notationText::textOf(16, 1, 2, 3).isEmpty());
 }
 
 } // namespace

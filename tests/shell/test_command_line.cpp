@@ -1,6 +1,7 @@
 #include "shell/CommandLine.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace {
 
@@ -59,7 +60,8 @@ TEST(CommandLine, PickTakesANotationByNumberOrName) {
         {{"--pick", "--notation=CSS oklch"}, 9, ""},
         {{"--notation", "{ESC}", "--pick"}, 5, ""},
         {{"--pick", "--notation", "CSS hex"}, 10, ""},
-        {{"--pick", "--notation", "11"}, -1, "tintwell: unknown notation '11'"},
+        {{"--pick", "--notation", "16"}, -1, "tintwell: unknown notation '16'"},
+        {{"--pick", "--notation=CSS display-p3"}, 15, ""},
         {{"--pick", "--notation", "vb"}, -1, "tintwell: unknown notation 'vb'"},
         {{"--pick", "--notation"}, -1, "tintwell: --notation needs a notation"},
         {{"--notation", "1"}, -1, "tintwell: --notation goes with --pick"},
@@ -109,8 +111,16 @@ TEST(CommandLine, UsageSaysWhereTheSettingsLiveAndThatNothingElseIsTaken) {
     const std::string out = answerCommandLine({"--help"}, "/home/u/.config")->out;
     EXPECT_NE(out.find("/home/u/.config/Tintwell/Tintwell.conf"), std::string::npos) << out;
     EXPECT_NE(out.find("it takes no"), std::string::npos) << out;
-    for (const char* option : {"--help", "--version", "-h", "-V", "--pick", "--notation N", "CSS oklch"}) {
+    for (const char* option :
+         {"--help", "--version", "-h", "-V", "--pick", "--notation N", "CSS oklch", "CSS display-p3\n"}) {
         EXPECT_NE(out.find(option), std::string::npos) << option;
+    }
+    // The notations' names wrap within 80 columns under their option.
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind(std::string(17, ' '), 0) == 0) {
+            EXPECT_LE(line.size(), 80u) << line;
+        }
     }
 }
 

@@ -145,7 +145,8 @@ TEST_F(Inventory, ListsFontsAndColours) {
         items << f.cboWhat->itemText(i);
     }
     EXPECT_EQ(items, (QStringList{"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb",
-                                  "CSS hsl", "CSS oklch", "CSS hex"}));
+                                  "CSS hsl", "CSS oklch", "CSS hex", "CSS hwb", "CSS lab", "CSS lch",
+                                  "CSS oklab", "CSS display-p3"}));
     EXPECT_EQ(f.cboStore->count(), 0);
     EXPECT_EQ(f.txtHex->maxLength(), 6);
     EXPECT_TRUE(f.txtDec->isReadOnly());

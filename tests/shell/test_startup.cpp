@@ -59,7 +59,7 @@ TEST_F(StartUp, StoredNotationIsShownBeforeTheFirstColour) {
 }
 
 TEST_F(StartUp, BadStoredValuesFallBackToTheDefaults) {
-    const char* bad[] = {"x", "", "11", "-1", "1.5", "99999", "\t", "0x3"};
+    const char* bad[] = {"x", "", "16", "-1", "1.5", "99999", "\t", "0x3"};
     open();
     for (const char* value : bad) {
         close();
