@@ -41,6 +41,33 @@ void FormLabel::setBorderStyle(int style) {
     }
 }
 
+// Qt decides on the document by the focus policy alone, and the policy only says whether Tab
+// stops at the label; a label with the focus keeps the document Qt gave it.
+template <typename Step> auto FormLabel::withoutTextDocument(Step step) {
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (policy == Qt::NoFocus || hasFocus()) {
+        return step();
+    }
+    setFocusPolicy(Qt::NoFocus);
+    const auto result = step();
+    setFocusPolicy(policy);
+    return result;
+}
+
+void FormLabel::setText(const QString& text) {
+    withoutTextDocument([&] {
+        QLabel::setText(text);
+        return true;
+    });
+}
+
+bool FormLabel::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        return withoutTextDocument([&] { return QLabel::event(event); });
+    }
+    return QLabel::event(event);
+}
+
 void FormLabel::setPressable(bool pressable) {
     if (pressable) {
         pressableLabelAccessible::install();

@@ -50,6 +50,11 @@ class FormLabel : public QLabel {
     void setOutlinedWhenFaint(bool outlined);
     static constexpr double FaintBelow = 3.0;
 
+    // Qt gives a label that may take the focus a text document to draw its caption through,
+    // built when the caption is set and when the label is polished. The captions are plain, so
+    // the label leaves the document to the moment it takes the focus (Qt builds it then).
+    void setText(const QString& text);
+
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
@@ -73,6 +78,7 @@ class FormLabel : public QLabel {
     void mouseMoved();
 
   protected:
+    bool event(QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -82,6 +88,7 @@ class FormLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    template <typename Step> auto withoutTextDocument(Step step);
     std::optional<QColor> haloColour() const;
     void drawHalo(const QColor& colour);
     void drawFocusRing();
