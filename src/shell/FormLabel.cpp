@@ -41,11 +41,11 @@ void FormLabel::setBorderStyle(int style) {
     }
 }
 
-// Qt decides on the document by the focus policy alone, and the policy only says whether Tab
-// stops at the label; a label with the focus keeps the document Qt gave it.
+// Qt decides on the document by the focus policy alone; here the policy only says whether Tab
+// stops at the label.
 template <typename Step> auto FormLabel::withoutTextDocument(Step step) {
     const Qt::FocusPolicy policy = focusPolicy();
-    if (policy == Qt::NoFocus || hasFocus()) {
+    if (policy == Qt::NoFocus) {
         return step();
     }
     setFocusPolicy(Qt::NoFocus);
@@ -66,6 +66,12 @@ bool FormLabel::event(QEvent* event) {
         return withoutTextDocument([&] { return QLabel::event(event); });
     }
     return QLabel::event(event);
+}
+
+// Past QLabel's handler, which would build the document to place a text cursor that a caption
+// without selection never shows.
+void FormLabel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
 }
 
 void FormLabel::setPressable(bool pressable) {

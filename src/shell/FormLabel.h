@@ -51,8 +51,9 @@ class FormLabel : public QLabel {
     static constexpr double FaintBelow = 3.0;
 
     // Qt gives a label that may take the focus a text document to draw its caption through,
-    // built when the caption is set and when the label is polished. The captions are plain, so
-    // the label leaves the document to the moment it takes the focus (Qt builds it then).
+    // built when the caption is set, when the label is polished and when it takes the focus. The
+    // captions are plain and select nothing: the label draws them itself, focused or not, so a
+    // caption neither moves when the focus comes nor costs a document at start.
     void setText(const QString& text);
 
     QString tag() const { return tag_; }
@@ -79,6 +80,7 @@ class FormLabel : public QLabel {
 
   protected:
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
