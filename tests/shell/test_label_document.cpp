@@ -46,6 +46,7 @@ TEST_F(LabelDocument, KeyLabelsDrawTheirCaptionsThemselvesFocusedOrNot) {
         EXPECT_NE(looks(label), plain) << "no focus mark";
         label->setText(QStringLiteral("7"));
         label->setText(caption);
+        EXPECT_EQ(QApplication::focusWidget(), label) << "a new caption took the focus away";
         f.cmdWinColor->setFocus();
         EXPECT_EQ(textDocuments(label), 0) << "built with the focus";
         EXPECT_EQ(looks(label), plain);
