@@ -14,10 +14,6 @@
 # session bus (dbus-run-session, package dbus-daemon), as on a desktop; without one, Qt's first
 # look for the bus tries to start one and fails, which every program pays alike.
 set -euo pipefail
-if [ "${TINTWELL_BENCH_BUS:-}" = 1 ] && [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "TINTWELL_BENCH_BUS=1 needs dbus-run-session (package dbus-daemon)" >&2; exit 2; }
-    exec dbus-run-session -- bash "$0" "$@"
-fi
 runs=${1:-11}
 extra_targets=(startup_watch)
 # shellcheck source=bench/startup/programs.sh

@@ -3,6 +3,11 @@
 # unless TINTWELL names a binary) in Release, starts a private Xvfb with openbox, leaves the
 # settings file that a normal close writes, and sets `names` and `commands`: the three floors,
 # tintwell, and TINTWELL_BASELINE when given. `extra_targets` may name more build targets.
+# TINTWELL_BENCH_BUS=1 runs the calling script again under a private session bus.
+if [ "${TINTWELL_BENCH_BUS:-}" = 1 ] && [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "TINTWELL_BENCH_BUS=1 needs dbus-run-session (package dbus-daemon)" >&2; exit 2; }
+    exec dbus-run-session -- bash "$0" "$@"
+fi
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${TINTWELL_BENCH_BUILD_DIR:-$root/build-release}
 

@@ -11,6 +11,8 @@
 //             part of SHOWN_MS that does not depend on what else the machine is doing,
 //   RSS_KIB, PSS_KIB  resident and proportional memory from /proc/PID/smaps_rollup one second
 //             after the first frame.
+// With STARTUP_WATCH_SMAPS=FILE it also copies /proc/PID/smaps to FILE at that moment, for
+// bench/startup/smaps_by_mapping.py.
 // The program is then ended with SIGTERM. Times come from CLOCK_MONOTONIC and events are taken
 // as the server sends them, so the resolution is well under a millisecond. Exit status 3: the
 // window was mapped before the watcher could watch it (a loaded machine); run it again.
@@ -184,6 +186,10 @@ int main(int argc, char** argv) {
 
     usleep(1000 * 1000);
     const auto [rss, pss] = memoryKib(child);
+    if (const char* copy = std::getenv("STARTUP_WATCH_SMAPS")) {
+        std::ifstream smaps("/proc/" + std::to_string(child) + "/smaps");
+        std::ofstream(copy) << smaps.rdbuf();
+    }
     kill(child, SIGTERM);
     waitpid(child, nullptr, 0);
     xcb_disconnect(c);

@@ -42,6 +42,39 @@ void FormLabel::setBorderStyle(int style) {
     emit borderStyleChanged();
 }
 
+// Qt decides on the document by the focus policy alone; here the policy only says whether Tab
+// stops at the label.
+template <typename Step> auto FormLabel::withoutTextDocument(Step step) {
+    const Qt::FocusPolicy policy = focusPolicy();
+    if (policy == Qt::NoFocus) {
+        return step();
+    }
+    setFocusPolicy(Qt::NoFocus);
+    const auto result = step();
+    setFocusPolicy(policy);
+    return result;
+}
+
+void FormLabel::setText(const QString& text) {
+    withoutTextDocument([&] {
+        QLabel::setText(text);
+        return true;
+    });
+}
+
+bool FormLabel::event(QEvent* event) {
+    if (event->type() == QEvent::Polish) {
+        return withoutTextDocument([&] { return QLabel::event(event); });
+    }
+    return QLabel::event(event);
+}
+
+// Past QLabel's handler, which would build the document to place a text cursor that a caption
+// without selection never shows.
+void FormLabel::focusInEvent(QFocusEvent* event) {
+    QFrame::focusInEvent(event);
+}
+
 void FormLabel::setPressable(bool pressable) {
     if (pressable) {
         pressableLabelAccessible::install();

@@ -50,6 +50,12 @@ class FormLabel : public QLabel {
     void setOutlinedWhenFaint(bool outlined);
     static constexpr double FaintBelow = 3.0;
 
+    // Qt gives a label that may take the focus a text document to draw its caption through,
+    // built when the caption is set, when the label is polished and when it takes the focus. The
+    // captions are plain and select nothing: the label draws them itself, focused or not, so a
+    // caption neither moves when the focus comes nor costs a document at start.
+    void setText(const QString& text);
+
     QString tag() const { return tag_; }
     void setTag(const QString& tag) { tag_ = tag; }
 
@@ -79,6 +85,8 @@ class FormLabel : public QLabel {
     void borderStyleChanged();
 
   protected:
+    bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -88,6 +96,7 @@ class FormLabel : public QLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    template <typename Step> auto withoutTextDocument(Step step);
     std::optional<QColor> haloColour() const;
     void drawHalo(const QColor& colour);
     void drawFocusRing();
