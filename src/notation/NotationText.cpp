@@ -72,15 +72,15 @@ QString notationText::textOf(int notation, int red, int green, int blue) {
         return cssColour::cssOklchText({red, green, blue});
     case notation::CssHex:
         return cssColour::cssHexText({red, green, blue});
-    case Notations::CssHwb:
+    case notation::CssHwb:
         return cssColour::writtenText(cssColour::WrittenForm::Hwb, {red, green, blue});
-    case Notations::CssLab:
+    case notation::CssLab:
         return cssColour::writtenText(cssColour::WrittenForm::Lab, {red, green, blue});
-    case Notations::CssLch:
+    case notation::CssLch:
         return cssColour::writtenText(cssColour::WrittenForm::Lch, {red, green, blue});
-    case Notations::CssOklab:
+    case notation::CssOklab:
         return cssColour::writtenText(cssColour::WrittenForm::Oklab, {red, green, blue});
-    case Notations::CssDisplayP3:
+    case notation::CssDisplayP3:
         return cssColour::writtenText(cssColour::WrittenForm::DisplayP3, {red, green, blue});
     default:
         return QString();
