@@ -9,6 +9,8 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 namespace {
 
@@ -18,6 +20,16 @@ int textRoom(const QLineEdit& edit) {
     constexpr int EditMargin = 2;
     constexpr int CaretWidth = 1;
     return edit.contentsRect().marginsRemoved(edit.textMargins()).width() - 2 * EditMargin - CaretWidth;
+}
+
+// The pixels the closed list has for its entry's text, between its frame and its arrow.
+int entryRoom(const QComboBox& list) {
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    option.frame = true;
+    return list.style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, &list)
+        .width();
 }
 
 } // namespace
@@ -89,6 +101,12 @@ void Notations::ShowNotation() {
 }
 
 void Notations::cboWhat_Click() {
+    // The longest name ("CSS display-p3") is narrowed to fit the closed list; the others keep the
+    // list's own font.
+    if (!listFont_) {
+        listFont_ = c.cboWhat->font();
+    }
+    c.cboWhat->setFont(narrowedToFit(*listFont_, c.cboWhat->currentText(), entryRoom(*c.cboWhat)));
     ShowNotation();
 }
 

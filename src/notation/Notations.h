@@ -4,9 +4,11 @@
 #include "notation/NotationIndex.h"
 #include "widgets/GuardFlags.h"
 
+#include <QFont>
 #include <QString>
 #include <array>
 #include <functional>
+#include <optional>
 
 class DesktopServices;
 class QComboBox;
@@ -53,4 +55,6 @@ class Notations {
     DesktopServices& desktop_;
     StandardColours& standard_;
     Readings readings_;
+    // The notation list's designed font, before any entry was narrowed to fit.
+    std::optional<QFont> listFont_;
 };

@@ -223,7 +223,7 @@ void rows::holePanel(std::vector<ControlSpec>& t, Controls& c) {
     t.push_back({.name = "lblHRight",
                  .left = 5640,
                  .top = 4680,
-                 .width = 375,
+                 .width = 405,
                  .height = 255,
                  .caption = "Right",
                  .bind = into(c.lblHRight)});

@@ -12,8 +12,8 @@ PanelReach::Extent extentOf(const std::vector<QWidget*>& controls) {
     for (const QWidget* w : controls) {
         const QWidget* window = w->window();
         const QPoint corner = w->mapTo(window, QPoint(w->width(), w->height()));
-        extent.right = std::max(extent.right, corner.x() * TwipsPerPixel);
-        extent.bottom = std::max(extent.bottom, corner.y() * TwipsPerPixel);
+        extent.right = std::max(extent.right, pixelsToTwips(corner.x()));
+        extent.bottom = std::max(extent.bottom, pixelsToTwips(corner.y()));
     }
     return extent;
 }

@@ -1,10 +1,10 @@
 #include "shell/WindowHole.h"
 
+#include "handles/Views.h"
 #include "platform/AppSettings.h"
 #include "platform/DesktopServices.h"
 #include "platform/StoredNumbers.h"
 #include "widgets/Twips.h"
-#include "handles/Views.h"
 
 #include <QPushButton>
 #include <QScrollBar>
@@ -23,8 +23,9 @@ const QString Section = QStringLiteral("Hole");
 // twips in all), so the client area began at (3, 27) of the outer window. Shifting by these
 // designed offsets, not by whatever frame the window manager draws, keeps the hole at the
 // same place on the preview for every frame, and the slider ranges keep it inside.
-const QPoint DesignedClientOrigin(twipsToPixels(FrameWidthTwips / 2),
-                                  twipsToPixels(FrameHeightTwips - FrameWidthTwips / 2));
+QPoint designedClientOrigin() {
+    return {twipsToPixels(FrameWidthTwips / 2), twipsToPixels(FrameHeightTwips - FrameWidthTwips / 2)};
+}
 
 // The full view's outer size, which the shape covers in every view.
 // The region is taken at start-up, while the window is short: this much more is the tall view.
@@ -116,7 +117,7 @@ QRegion WindowHole::windowRegion(const Geometry& g) const {
     const QRect outer(0, 0, static_cast<int>(std::lround(RegionWidth)),
                       static_cast<int>(std::lround(RegionHeight)));
     const QRegion hole = roundedRectangle(g[Left], g[Top], g[Right], g[Bottom], g[RoundX], g[RoundY]);
-    return QRegion(outer).subtracted(hole).translated(-DesignedClientOrigin);
+    return QRegion(outer).subtracted(hole).translated(-designedClientOrigin());
 }
 
 void WindowHole::CutWindowHole(const Geometry& geometry) {
@@ -196,8 +197,8 @@ void WindowHole::StartUp() {
             settings_.get(Section, QLatin1String(Keys[element]), storedNumbers::plainText(standard)),
             bar->minimum(), bar->maximum(), standard);
     }
-    RegionWidth = static_cast<float>(WideWidthTwips) / TwipsPerPixel;
-    RegionHeight = static_cast<float>(views_.outerHeightTwips() + ExtraHeightTwips) / TwipsPerPixel;
+    RegionWidth = static_cast<float>(WideWidthTwips / twipsPerPixel());
+    RegionHeight = static_cast<float>((views_.outerHeightTwips() + ExtraHeightTwips) / twipsPerPixel());
     CutWindowHole(HoleGeometry);
     // Each assignment that changes a slider runs its handler, which may move a later element.
     for (int element = Left; element <= RoundY; ++element) {

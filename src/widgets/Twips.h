@@ -2,12 +2,18 @@
 
 #include <cmath>
 
-// Window positions and sizes are designed in twips (1/1440 inch); the screen has 15 twips
-// per pixel at 96 dots per inch. This is the one place that converts.
-constexpr int TwipsPerPixel = 15;
+// Window positions and sizes are designed in twips (1/1440 inch). The screen has 15 twips per
+// pixel at 96 dots per inch; where the desktop enlarges the fonts alone (its font resolution
+// above 96 dpi with Qt's own scaling off), fewer twips make a pixel, so the layout grows with
+// the captions' point sizes and no text is cut. This is the one place that converts.
+double twipsPerPixel();
 
 inline int twipsToPixels(double twips) {
-    return static_cast<int>(std::lround(twips / TwipsPerPixel));
+    return static_cast<int>(std::lround(twips / twipsPerPixel()));
+}
+
+inline int pixelsToTwips(double pixels) {
+    return static_cast<int>(std::lround(pixels * twipsPerPixel()));
 }
 
 // The outer window less the client area: the frame and title bar the layout was designed for.
