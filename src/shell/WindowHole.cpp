@@ -116,7 +116,10 @@ void WindowHole::scroll(int element, int position) {
 QRegion WindowHole::windowRegion(const Geometry& g) const {
     const QRect outer(0, 0, static_cast<int>(std::lround(RegionWidth)),
                       static_cast<int>(std::lround(RegionHeight)));
-    const QRegion hole = roundedRectangle(g[Left], g[Top], g[Right], g[Bottom], g[RoundX], g[RoundY]);
+    // The sliders give the hole in the design's pixels; larger fonts grew the preview round it.
+    const QRegion hole =
+        roundedRectangle(designedPixels(g[Left]), designedPixels(g[Top]), designedPixels(g[Right]),
+                         designedPixels(g[Bottom]), designedPixels(g[RoundX]), designedPixels(g[RoundY]));
     return QRegion(outer).subtracted(hole).translated(-designedClientOrigin());
 }
 

@@ -12,6 +12,12 @@ inline int twipsToPixels(double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel()));
 }
 
+// A length given in the pixels of the design (96 dpi), such as the hole's edges, on this screen.
+inline int designedPixels(double pixelsAt96Dpi) {
+    constexpr int DesignedTwipsPerPixel = 15;
+    return twipsToPixels(pixelsAt96Dpi * DesignedTwipsPerPixel);
+}
+
 inline int pixelsToTwips(double pixels) {
     return static_cast<int>(std::lround(pixels * twipsPerPixel()));
 }

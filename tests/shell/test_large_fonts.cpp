@@ -104,3 +104,16 @@ TEST_F(LargeFonts, EveryTextShownFitsItsControlInEachView) {
         }
     }
 }
+
+TEST_F(LargeFonts, TheHoleGrowsWithThePreviewAndStaysInside) {
+    frmTintwell& f = openActive();
+    ASSERT_FALSE(desktop.regions.isEmpty());
+    const QRegion shape = desktop.regions.last();
+    const QRect hole = QRegion(shape.boundingRect()).subtracted(shape).boundingRect();
+    const QRect preview(f.lblCMix->mapTo(&f, QPoint()), f.lblCMix->size());
+    EXPECT_TRUE(preview.contains(hole))
+        << f.logicalDpiY() << " dpi: hole " << hole.x() << "," << hole.y() << " " << hole.width() << "x"
+        << hole.height() << " outside the preview";
+    // As wide against the preview as the design has it at 96 dpi (50 of 184 pixels).
+    EXPECT_NEAR(double(hole.width()) / preview.width(), 50.0 / 184.0, 0.02) << f.logicalDpiY() << " dpi";
+}
