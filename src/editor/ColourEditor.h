@@ -1,8 +1,8 @@
 #pragma once
 
 #include "colour/modColors.h"
-#include "handles/RefreshSteps.h"
 #include "editor/SafeSnapping.h"
+#include "handles/RefreshSteps.h"
 #include "widgets/GuardFlags.h"
 
 #include <QHash>

@@ -1,10 +1,10 @@
 #include "palette/SafePalette.h"
 
+#include "handles/Views.h"
 #include "platform/AppSettings.h"
 #include "platform/StoredNumbers.h"
 #include "widgets/CellCopies.h"
 #include "widgets/CellKeys.h"
-#include "handles/Views.h"
 
 #include <QGroupBox>
 #include <QPushButton>

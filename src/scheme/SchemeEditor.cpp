@@ -2,10 +2,10 @@
 
 #include "colour/Apca.h"
 #include "colour/Contrast.h"
+#include "handles/Views.h"
 #include "platform/DesktopServices.h"
 #include "widgets/FormLabel.h"
 #include "widgets/PlainToolTip.h"
-#include "handles/Views.h"
 
 #include <QButtonGroup>
 #include <QMenu>

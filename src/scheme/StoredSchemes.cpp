@@ -1,10 +1,10 @@
 #include "scheme/StoredSchemes.h"
 
+#include "handles/Views.h"
 #include "platform/AppSettings.h"
 #include "platform/DesktopServices.h"
 #include "platform/StoredNumbers.h"
 #include "scheme/SchemeEditor.h"
-#include "handles/Views.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "shell/WindowExtras.h"
 
+#include "handles/Views.h"
 #include "platform/DesktopServices.h"
 #include "platform/ProgramTitle.h"
 #include "widgets/FormLabel.h"
 #include "widgets/MouseMoveHook.h"
-#include "handles/Views.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

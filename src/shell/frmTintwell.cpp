@@ -3,14 +3,14 @@
 #include "platform/DesktopServices.h"
 #include "platform/SettingsStore.h"
 #include "platform/StoredNumbers.h"
-#include "widgets/BuiltInImages.h"
 #include "shell/ControlInventory.h"
 #include "shell/FocusOrder.h"
+#include "shell/PanelReach.h"
+#include "shell/WindowNotices.h"
+#include "widgets/BuiltInImages.h"
 #include "widgets/Fonts.h"
 #include "widgets/MouseMoveHook.h"
-#include "shell/PanelReach.h"
 #include "widgets/Twips.h"
-#include "shell/WindowNotices.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -4,6 +4,7 @@
 #include "editor/ColourEditor.h"
 #include "editor/ScreenPicking.h"
 #include "editor/TemporaryStore.h"
+#include "handles/Views.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
 #include "palette/SafePalette.h"
@@ -12,10 +13,9 @@
 #include "scheme/SchemeEditor.h"
 #include "scheme/StoredSchemes.h"
 #include "shell/Controls.h"
-#include "widgets/GuardFlags.h"
-#include "handles/Views.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
+#include "widgets/GuardFlags.h"
 
 #include <QWidget>
 #include <memory>

@@ -2,8 +2,8 @@
 #include "editor/ColourEditor.h"
 #include "notation/Notations.h"
 #include "notation/StandardColours.h"
-#include "widgets/Twips.h"
 #include "support/WindowFixture.h"
+#include "widgets/Twips.h"
 
 #include <QTest>
 

@@ -1,10 +1,10 @@
 // Texts the window shows are shown as written: tool tips, captions and the boxes' texts, with
 // "<BODY>", "<b>" and double blanks kept.
 #include "platform/QtDesktopServices.h"
-#include "widgets/PlainToolTip.h"
 #include "shell/WindowExtras.h"
 #include "support/DialogScript.h"
 #include "support/WindowFixture.h"
+#include "widgets/PlainToolTip.h"
 
 #include <QHelpEvent>
 #include <QInputDialog>

@@ -1,11 +1,11 @@
+#include "handles/Views.h"
 #include "platform/AppSettings.h"
 #include "platform/QtDesktopServices.h"
-#include "widgets/Twips.h"
-#include "handles/Views.h"
 #include "shell/WindowExtras.h"
 #include "shell/WindowHole.h"
 #include "support/RoomParts.h"
 #include "support/WindowFixture.h"
+#include "widgets/Twips.h"
 
 #include <QDir>
 #include <QScrollBar>

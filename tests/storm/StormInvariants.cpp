@@ -5,8 +5,8 @@
 #include "notation/StandardColours.h"
 #include "palette/SafePalette.h"
 #include "scheme/StoredSchemes.h"
-#include "widgets/Twips.h"
 #include "shell/frmTintwell.h"
+#include "widgets/Twips.h"
 
 #include <QDir>
 #include <QFile>
