@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 // The notations in the order of the notation list; the index is what the settings store keeps.
 namespace notation {
 enum Index {
@@ -20,4 +22,9 @@ enum Index {
     CssOklab = 14,
     CssDisplayP3 = 15
 };
+
+// Their names in the same order, as the notation list shows them and the command line takes them.
+inline constexpr std::array<const char*, 16> Names{
+    "Number",  "HTML",      "C",       "QBColor", "VB",      "{ESC}",   "POV-Ray",   "CSS rgb",
+    "CSS hsl", "CSS oklch", "CSS hex", "CSS hwb", "CSS lab", "CSS lch", "CSS oklab", "CSS display-p3"};
 } // namespace notation

@@ -23,13 +23,13 @@ const QString NotAvailable = QStringLiteral("Not available");
 } // namespace
 
 const QStringList& notationText::names() {
-    static const QStringList list{
-        QStringLiteral("Number"),        QStringLiteral("HTML"),    QStringLiteral("C"),
-        QStringLiteral("QBColor"),       QStringLiteral("VB"),      QStringLiteral("{ESC}"),
-        QStringLiteral("POV-Ray"),       QStringLiteral("CSS rgb"), QStringLiteral("CSS hsl"),
-        QStringLiteral("CSS oklch"),     QStringLiteral("CSS hex"), QStringLiteral("CSS hwb"),
-        QStringLiteral("CSS lab"),       QStringLiteral("CSS lch"), QStringLiteral("CSS oklab"),
-        QStringLiteral("CSS display-p3")};
+    static const QStringList list = [] {
+        QStringList names;
+        for (const char* name : notation::Names) {
+            names << QString::fromLatin1(name);
+        }
+        return names;
+    }();
     return list;
 }
 

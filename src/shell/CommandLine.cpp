@@ -12,6 +12,11 @@ constexpr int UsageError = 2;
 const std::string Pick = "--pick";
 const std::string Notation = "--notation";
 
+// "a number 0..15": the notation numbers there are.
+std::string numberRange() {
+    return "a number 0.." + std::to_string(notationText::names().size() - 1);
+}
+
 // The notations' names, indented under the option and wrapped within 80 columns.
 std::string notationList() {
     constexpr std::size_t Indent = 17, Width = 80;
@@ -40,8 +45,8 @@ std::string usage(const std::string& configRoot) {
            "  --pick         pick a colour from the screen without the window and print it\n"
            "                 as #RRGGBB; status 1 when the pick is cancelled, 2 when no\n"
            "                 picker can work\n"
-           "  --notation N   with --pick: print it in notation N, a number 0..15 or its name:\n" +
-           notationList() +
+           "  --notation N   with --pick: print it in notation N, " +
+           numberRange() + " or its name:\n" + notationList() +
            "\n"
            "Settings are kept in " +
            configRoot +
@@ -67,7 +72,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
             pick = true;
         } else if (word == Notation && !notation) {
             if (i + 1 == arguments.size()) {
-                return refusal("--notation needs a notation: a number 0..15 or its name");
+                return refusal("--notation needs a notation: " + numberRange() + " or its name");
             }
             notation = arguments[++i];
         } else if (word.rfind(Notation + "=", 0) == 0 && !notation) {
@@ -84,7 +89,7 @@ CommandLineAnswer pickRequest(const std::vector<std::string>& arguments) {
     }
     const auto index = notationText::notationNamed(QString::fromStdString(*notation));
     if (!index) {
-        return refusal("unknown notation '" + *notation + "' (a number 0..15 or one of " +
+        return refusal("unknown notation '" + *notation + "' (" + numberRange() + " or one of " +
                        notationText::names().join(QStringLiteral(", ")).toStdString() + ")");
     }
     return {.pickNotation = index};

@@ -1,5 +1,6 @@
 #include "shell/ControlInventory.h"
 
+#include "notation/NotationIndex.h"
 #include "shell/Controls.h"
 #include "shell/InventoryRows.h"
 
@@ -262,17 +263,15 @@ void rows::mainPanel(std::vector<ControlSpec>& t, Controls& c) {
                  .flags = Bold | Mono,
                  .maxLength = 6,
                  .bind = into(c.txtHex)});
-    t.push_back(
-        {.name = "cboWhat",
-         .kind = Kind::Combo,
-         .left = 3720,
-         .top = 2880,
-         .width = 1215,
-         .height = 315,
-         .accessibleName = "Notation",
-         .items = {"Number", "HTML", "C", "QBColor", "VB", "{ESC}", "POV-Ray", "CSS rgb", "CSS hsl",
-                   "CSS oklch", "CSS hex", "CSS hwb", "CSS lab", "CSS lch", "CSS oklab", "CSS display-p3"},
-         .bind = into(c.cboWhat)});
+    t.push_back({.name = "cboWhat",
+                 .kind = Kind::Combo,
+                 .left = 3720,
+                 .top = 2880,
+                 .width = 1215,
+                 .height = 315,
+                 .accessibleName = "Notation",
+                 .items = {notation::Names.begin(), notation::Names.end()},
+                 .bind = into(c.cboWhat)});
     t.push_back({.name = "txtDec",
                  .kind = Kind::TextBox,
                  .left = 2050,
