@@ -46,10 +46,9 @@ class CellGroup : public QObject {
         if (event->type() == QEvent::FocusIn) {
             lastVisited_ = cell;
             makeStop(cell);
-        } else if (event->type() == QEvent::KeyPress) {
-            return moveFocus(cell, static_cast<QKeyEvent*>(event));
+            return false;
         }
-        return false;
+        return moveFocus(cell, static_cast<QKeyEvent*>(event));
     }
 
   private:
